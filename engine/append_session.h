@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+namespace tandem::engine {
+
+// Reading either input and writing the combined file fail differently: a
+// read failure leaves nothing behind, a write failure may name the file.
+enum class Phase { Read, Write };
+
+struct AppendOutcome {
+    bool succeeded = false;
+    std::string firstPath;
+    std::string secondPath;
+    // The combined file's full path: set on success, and on a write failure
+    // once it is known.
+    std::string outputPath;
+    Phase phase = Phase::Read;
+    int errorNumber = 0;
+    std::string description;
+};
+
+// Appends session 2 (secondPath) to session 1 (firstPath) and writes the
+// combined session into targetFolder as "<first name> + <second file name>".
+// An existing file of that name is replaced only once the new one is
+// complete; on failure nothing is left behind. Never throws.
+AppendOutcome AppendSession(const std::string& firstPath, const std::string& secondPath,
+                            const std::string& targetFolder);
+
+} // namespace tandem::engine

@@ -1,0 +1,86 @@
+#include "attributes.h"
+#include "line_tests.h"
+#include "renumbering.h"
+#include "section_merge.h"
+
+#include <algorithm>
+
+namespace tandem::engine {
+
+namespace {
+
+// Session 2's media file entries follow session 1's with new ids; an entry
+// whose id is not closed is left out.
+void writeSession2File(MergeContext& context, std::string_view line)
+{
+    if (HasClosedAttribute(line, Marker::Id)) {
+        const std::int32_t id = *ReadAttributeNumber(line, Marker::Id);
+        context.out.WriteLine(*ReplaceAttributeValue(line, Marker::Id, NewFileId(id, context.state)));
+    }
+}
+
+std::size_t mergeIntoFileList(MergeContext& context, std::size_t opening)
+{
+    const SessionLines& lines = context.session1;
+    MergeState& state = context.state;
+    context.out.WriteLine(lines[opening]);
+    // Only single-line "<file " entries pass, from either session.
+    std::size_t j = opening + 1;
+    for (; j < lines.size() && !StartsWith(lines[j], "</files>"); ++j) {
+        const std::string_view line = lines[j];
+        if (StartsWith(line, "<file ")) {
+            if (const auto id = ReadAttributeNumber(line, Marker::Id))
+                state.maxFileId = std::max(state.maxFileId, *id);
+            context.out.WriteLine(line);
+        }
+    }
+    const SessionLines& lines2 = context.session2;
+    for (std::size_t k = state.filesLine2; k < lines2.size(); ++k) {
+        const std::string_view line = lines2[k];
+        if (StartsWith(line, "<file "))
+            writeSession2File(context, line);
+        else if (StartsWith(line, "</files>"))
+            break;
+    }
+    if (j < lines.size()) {
+        context.out.WriteLine(lines[j]);
+        return j;
+    }
+    context.out.WriteLine("</files>");
+    return lines.size() - 1;
+}
+
+std::size_t fillEmptyFileList(MergeContext& context, std::size_t opening)
+{
+    context.out.WriteLine("<files>");
+    bool closed = false;
+    const SessionLines& lines2 = context.session2;
+    for (std::size_t k = context.state.filesLine2; k < lines2.size(); ++k) {
+        const std::string_view line = lines2[k];
+        if (StartsWith(line, "<files/>")) {
+            context.out.WriteLine("</files>");
+            closed = true;
+        } else if (StartsWith(line, "<file ")) {
+            writeSession2File(context, line);
+        } else if (StartsWith(line, "</files>")) {
+            context.out.WriteLine(line);
+            closed = true;
+            break;
+        }
+    }
+    // The list is always closed, even when session 2 has no file list at all.
+    if (!closed)
+        context.out.WriteLine("</files>");
+    return opening;
+}
+
+} // namespace
+
+std::size_t MergeFiles(MergeContext& context, std::size_t opening)
+{
+    if (StartsWith(context.session1[opening], "<files/>"))
+        return fillEmptyFileList(context, opening);
+    return mergeIntoFileList(context, opening);
+}
+
+} // namespace tandem::engine

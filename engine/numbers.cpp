@@ -1,0 +1,57 @@
+#include "numbers.h"
+
+#include "merge_failure.h"
+
+#include "errors.h"
+
+#include <limits>
+
+namespace tandem::engine {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Far beyond the 32-bit range, so saturating here still reports overflow.
+constexpr std::int64_t saturation = std::int64_t{1} << 40;
+
+std::int32_t toInt32(std::int64_t value)
+{
+    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
+        FailMerge(platform::ErrorNumber::Overflow);
+    return static_cast<std::int32_t>(value);
+}
+
+} // namespace
+
+std::int32_t ParseLeadingNumber(std::string_view text)
+{
+    std::size_t at = 0;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '-' || text[at] == '+'))
+        negative = text[at++] == '-';
+    std::int64_t whole = 0;
+    for (; at < text.size() && isDigit(text[at]); ++at)
+        whole = whole >= saturation ? saturation : whole * 10 + (text[at] - '0');
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        // Only the comparison of the fraction with one half matters.
+        int firstDigit = -1;
+        bool moreAfterFirst = false;
+        for (; at < text.size() && isDigit(text[at]); ++at) {
+            if (firstDigit < 0)
+                firstDigit = text[at] - '0';
+            else if (text[at] != '0')
+                moreAfterFirst = true;
+        }
+        const bool aboveHalf = firstDigit > 5 || (firstDigit == 5 && moreAfterFirst);
+        const bool exactlyHalf = firstDigit == 5 && !moreAfterFirst;
+        if (aboveHalf || (exactlyHalf && whole % 2 == 1))
+            ++whole;
+    }
+    return toInt32(negative ? -whole : whole);
+}
+
+std::int32_t CheckedAdd(std::int32_t a, std::int64_t b) { return toInt32(std::int64_t{a} + b); }
+
+} // namespace tandem::engine

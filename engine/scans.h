@@ -1,0 +1,16 @@
+#pragma once
+
+#include "merge_state.h"
+#include "session_lines.h"
+
+namespace tandem::engine {
+
+// The three passes that collect, before anything is written, what the
+// writing pass needs: session 1's highest file id and master id (scan 1),
+// session 2's section positions and the new master id (scan 2), session 1's
+// marker lists and whether it has clip groups (scan 3).
+void Scan1(const SessionLines& session1, MergeState& state);
+void Scan2(const SessionLines& session2, MergeState& state);
+void Scan3(const SessionLines& session1, MergeState& state);
+
+} // namespace tandem::engine

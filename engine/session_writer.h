@@ -1,0 +1,36 @@
+#pragma once
+
+#include "rewritten_line.h"
+
+#include "file_io.h"
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+
+namespace tandem::engine {
+
+// Writes the combined session line by line, each line followed by CR LF,
+// through one large buffer. A failed write ends the merge (MergeFailure).
+class SessionWriter {
+public:
+    explicit SessionWriter(platform::OutputFile& file);
+    SessionWriter(const SessionWriter&) = delete;
+    SessionWriter& operator=(const SessionWriter&) = delete;
+
+    void WriteLine(std::string_view line);
+    void WriteLine(const RewrittenLine& line);
+    // Hands everything buffered to the file.
+    void Flush();
+
+private:
+    void append(std::string_view text);
+    void appendNumber(std::int32_t value);
+    void endLine();
+
+    platform::OutputFile& file_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t used_ = 0;
+};
+
+} // namespace tandem::engine

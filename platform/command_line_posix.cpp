@@ -1,0 +1,10 @@
+#include "command_line.h"
+
+namespace tandem::platform {
+
+std::vector<std::string> CommandLineArguments(int argc, char** argv)
+{
+    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
+
+} // namespace tandem::platform

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+namespace tandem::platform {
+
+// A file's whole content. The buffer is the caller's to modify.
+struct FileBytes {
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
+};
+
+// Reads the file in one piece. Returns a Tandem error number, 0 on success.
+int ReadWholeFile(const std::string& path, FileBytes& out);
+
+// A file that appears under its final name only once it is complete: the
+// bytes go to a temporary file in the same folder, which Commit() renames
+// onto the final name. Until then an existing file of that name is left
+// alone, and a temporary file that was never committed is removed.
+class OutputFile {
+public:
+    OutputFile() = default;
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    // Creates the temporary file. Refuses (70) when the final name is a
+    // read-only file and (75) when it is a folder, before anything is written.
+    int Create(const std::string& finalPath);
+    int Write(const char* data, std::size_t size);
+    // Flushes and closes the temporary file and renames it onto the final name.
+    int Commit();
+    // Closes and removes the temporary file; safe to call at any time.
+    void Discard();
+
+    const std::string& TempPath() const { return tempPath_; }
+
+private:
+    int closeHandle();
+
+    std::string finalPath_;
+    std::string tempPath_;
+#ifdef _WIN32
+    void* handle_ = nullptr;
+#else
+    int fd_ = -1;
+#endif
+};
+
+} // namespace tandem::platform

@@ -1,0 +1,112 @@
+#include "errors.h"
+#include "file_io.h"
+#include "file_system.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace tandem::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileIoTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path() / ("tandem-platform-" + std::to_string(std::random_device{}()));
+        fs::create_directory(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    void write(const std::string& name, const std::string& content) const
+    {
+        std::ofstream(path(name), std::ios::binary) << content;
+    }
+    std::string read(const std::string& name) const
+    {
+        std::ifstream in(path(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::size_t entries() const
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(FileIoTest, ReadsTheWholeFile)
+{
+    std::string content(3 << 20, 'x');
+    content[12345] = '\0';
+    content.back() = '\n';
+    write("big.sesx", content);
+    FileBytes bytes;
+    ASSERT_EQ(ReadWholeFile(path("big.sesx"), bytes), ErrorNumber::None);
+    EXPECT_EQ(std::string(bytes.data.get(), bytes.size), content);
+}
+
+TEST_F(FileIoTest, ReadFailures)
+{
+    fs::create_directory(dir_ / "sub");
+    FileBytes bytes;
+    EXPECT_EQ(ReadWholeFile(path("missing.sesx"), bytes), ErrorNumber::FileNotFound);
+    EXPECT_EQ(ReadWholeFile(path("nowhere/missing.sesx"), bytes), ErrorNumber::PathNotFound);
+    EXPECT_EQ(ReadWholeFile(path("sub"), bytes), ErrorNumber::PathFileAccessError);
+}
+
+TEST_F(FileIoTest, CommitPutsTheFileInPlaceAndReplacesTheOldOne)
+{
+    write("out.sesx", "old");
+    OutputFile file;
+    ASSERT_EQ(file.Create(path("out.sesx")), ErrorNumber::None);
+    ASSERT_EQ(file.Write("new ", 4), ErrorNumber::None);
+    ASSERT_EQ(file.Write("content", 7), ErrorNumber::None);
+    // Until the commit the old file stands and the new one is elsewhere.
+    EXPECT_EQ(read("out.sesx"), "old");
+    EXPECT_EQ(entries(), 2u);
+    ASSERT_EQ(file.Commit(), ErrorNumber::None);
+    EXPECT_EQ(read("out.sesx"), "new content");
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(FileIoTest, AnUncommittedFileLeavesNothingBehind)
+{
+    {
+        OutputFile file;
+        ASSERT_EQ(file.Create(path("out.sesx")), ErrorNumber::None);
+        ASSERT_EQ(file.Write("partial", 7), ErrorNumber::None);
+        EXPECT_TRUE(fs::exists(file.TempPath()));
+    }
+    EXPECT_EQ(entries(), 0u);
+}
+
+TEST_F(FileIoTest, CreateRefusals)
+{
+    OutputFile file;
+    EXPECT_EQ(file.Create(path("nowhere/out.sesx")), ErrorNumber::PathNotFound);
+    fs::create_directory(dir_ / "folder.sesx");
+    EXPECT_EQ(file.Create(path("folder.sesx")), ErrorNumber::PathFileAccessError);
+    write("locked.sesx", "keep");
+    fs::permissions(path("locked.sesx"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(file.Create(path("locked.sesx")), ErrorNumber::PermissionDenied);
+    fs::permissions(path("locked.sesx"), fs::perms::owner_all);
+    EXPECT_EQ(read("locked.sesx"), "keep");
+}
+
+TEST_F(FileIoTest, FolderExists)
+{
+    write("file", "x");
+    EXPECT_TRUE(FolderExists(dir_.string()));
+    EXPECT_FALSE(FolderExists(path("file")));
+    EXPECT_FALSE(FolderExists(path("missing")));
+    EXPECT_FALSE(FolderExists(""));
+}
+
+} // namespace
+} // namespace tandem::platform
