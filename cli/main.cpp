@@ -13,10 +13,7 @@ namespace {
 
 constexpr int exitUsage = 64;
 
-void print(std::FILE* stream, const std::string& text)
-{
-    std::fwrite(text.data(), 1, text.size(), stream);
-}
+void print(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
 
 } // namespace
 

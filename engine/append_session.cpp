@@ -36,8 +36,8 @@ int readSession(const std::string& path, SessionLines& lines)
 
 // Everything after both files are read: naming, writing and the rename that
 // makes the new file appear.
-void writeCombinedSession(const SessionLines& session1, const SessionLines& session2,
-                          const std::string& targetFolder, AppendOutcome& outcome)
+void writeCombinedSession(
+    const SessionLines& session1, const SessionLines& session2, const std::string& targetFolder, AppendOutcome& outcome)
 {
     const auto names = MakeOutputNames(outcome.firstPath, outcome.secondPath);
     if (!names)
@@ -53,7 +53,7 @@ void writeCombinedSession(const SessionLines& session1, const SessionLines& sess
     Scan2(session2, state);
     Scan3(session1, state);
     if (session1.size() >= 2) {
-        MergeContext context{session1, session2, state, writer};
+        MergeContext context{ session1, session2, state, writer };
         WriteMergedSession(context, SessionNameLine(*names));
     }
     writer.Flush();
@@ -63,8 +63,8 @@ void writeCombinedSession(const SessionLines& session1, const SessionLines& sess
 
 } // namespace
 
-AppendOutcome AppendSession(const std::string& firstPath, const std::string& secondPath,
-                            const std::string& targetFolder)
+AppendOutcome AppendSession(
+    const std::string& firstPath, const std::string& secondPath, const std::string& targetFolder)
 {
     AppendOutcome outcome;
     outcome.firstPath = firstPath;

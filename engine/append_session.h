@@ -24,7 +24,7 @@ struct AppendOutcome {
 // combined session into targetFolder as "<first name> + <second file name>".
 // An existing file of that name is replaced only once the new one is
 // complete; on failure nothing is left behind. Never throws.
-AppendOutcome AppendSession(const std::string& firstPath, const std::string& secondPath,
-                            const std::string& targetFolder);
+AppendOutcome AppendSession(
+    const std::string& firstPath, const std::string& secondPath, const std::string& targetFolder);
 
 } // namespace tandem::engine

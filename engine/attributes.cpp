@@ -40,8 +40,7 @@ bool HasClosedAttribute(std::string_view line, std::string_view marker)
     return start != npos && closingQuote(line, start) != npos;
 }
 
-std::optional<RewrittenLine> ReplaceAttributeValue(std::string_view line, std::string_view marker,
-                                                   std::int32_t value)
+std::optional<RewrittenLine> ReplaceAttributeValue(std::string_view line, std::string_view marker, std::int32_t value)
 {
     const std::size_t start = valueStart(line, marker);
     if (start == npos)

@@ -30,8 +30,7 @@ bool HasClosedAttribute(std::string_view line, std::string_view marker);
 
 // The line with the value replaced by `value`; nothing when the marker or the
 // closing quote is missing (each caller decides what happens to such a line).
-std::optional<RewrittenLine> ReplaceAttributeValue(std::string_view line, std::string_view marker,
-                                                   std::int32_t value);
+std::optional<RewrittenLine> ReplaceAttributeValue(std::string_view line, std::string_view marker, std::int32_t value);
 
 // A track line with its id and index replaced. Callers have checked that the
 // id has its closing quote and that " index=" is present. When the index

@@ -11,9 +11,6 @@ inline bool StartsWith(std::string_view line, std::string_view prefix)
     return line.size() >= prefix.size() && line.compare(0, prefix.size(), prefix) == 0;
 }
 
-inline bool Contains(std::string_view line, std::string_view part)
-{
-    return line.find(part) != std::string_view::npos;
-}
+inline bool Contains(std::string_view line, std::string_view part) { return line.find(part) != std::string_view::npos; }
 
 } // namespace tandem::engine

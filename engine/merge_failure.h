@@ -8,6 +8,6 @@ struct MergeFailure {
     int number;
 };
 
-[[noreturn]] inline void FailMerge(int number) { throw MergeFailure{number}; }
+[[noreturn]] inline void FailMerge(int number) { throw MergeFailure{ number }; }
 
 } // namespace tandem::engine

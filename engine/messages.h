@@ -15,8 +15,8 @@ struct MessageBoxText {
     std::string text;
 };
 
-MessageBoxText CompletionMessage(const std::string& firstPath, const std::string& secondPath,
-                                 const std::string& outputPath);
+MessageBoxText CompletionMessage(
+    const std::string& firstPath, const std::string& secondPath, const std::string& outputPath);
 MessageBoxText ReadFailureMessage(int errorNumber);
 MessageBoxText WriteFailureMessage(int errorNumber, const std::string& outputPath);
 

@@ -37,16 +37,16 @@ std::size_t writeUpToAndInsert(MergeContext& context, std::size_t from, std::str
 std::size_t mergeCart(MergeContext& context, std::size_t j)
 {
     const std::size_t cart2 = context.state.cartLine2;
-    return writeUpToAndInsert(context, j, "</rdf:Seq>",
-                              [&] { writeSequenceBody(context, cart2 + 1, "<AEScart:PostTimer>"); });
+    return writeUpToAndInsert(
+        context, j, "</rdf:Seq>", [&] { writeSequenceBody(context, cart2 + 1, "<AEScart:PostTimer>"); });
 }
 
 std::size_t mergeMarkers(MergeContext& context, std::size_t j, std::size_t list1, std::size_t list2)
 {
     if (list1 >= 1) {
         // Session 2's entries follow session 1's inside session 1's sequence.
-        return writeUpToAndInsert(context, j, "</rdf:Seq>",
-                                  [&] { writeSequenceBody(context, list2 + 1, "</xmpDM:markers>"); });
+        return writeUpToAndInsert(
+            context, j, "</rdf:Seq>", [&] { writeSequenceBody(context, list2 + 1, "</xmpDM:markers>"); });
     }
     // Session 1 names the kind but has no list: session 2's whole list goes
     // into session 1's entry for the kind.

@@ -13,7 +13,7 @@ namespace {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Far beyond the 32-bit range, so saturating here still reports overflow.
-constexpr std::int64_t saturation = std::int64_t{1} << 40;
+constexpr std::int64_t saturation = std::int64_t{ 1 } << 40;
 
 std::int32_t toInt32(std::int64_t value)
 {
@@ -52,6 +52,6 @@ std::int32_t ParseLeadingNumber(std::string_view text)
     return toInt32(negative ? -whole : whole);
 }
 
-std::int32_t CheckedAdd(std::int32_t a, std::int64_t b) { return toInt32(std::int64_t{a} + b); }
+std::int32_t CheckedAdd(std::int32_t a, std::int64_t b) { return toInt32(std::int64_t{ a } + b); }
 
 } // namespace tandem::engine

@@ -55,7 +55,7 @@ std::optional<OutputNames> MakeOutputNames(const std::string& firstPath, const s
     const auto secondName = dropLastCharacters(secondFileName, extensionLength);
     if (!firstName || !secondName)
         return std::nullopt;
-    return OutputNames{*firstName, secondFileName, *secondName};
+    return OutputNames{ *firstName, secondFileName, *secondName };
 }
 
 std::string OutputPath(const std::string& targetFolder, const OutputNames& names)

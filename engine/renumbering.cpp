@@ -29,7 +29,7 @@ std::int32_t NewMasterIndex(const MergeState& state)
 
 std::int32_t NewMasterId(std::int32_t masterId1, std::int32_t masterId2)
 {
-    return CheckedAdd(masterId1, std::int64_t{masterId2} - 1);
+    return CheckedAdd(masterId1, std::int64_t{ masterId2 } - 1);
 }
 
 std::optional<std::int32_t> NewSession1Target(std::int32_t target, const MergeState& state)

@@ -34,7 +34,7 @@ public:
             searchedFrom_ = from;
             stop_ = from;
             while (stop_ < lines_.size() && !StartsWith(lines_[stop_], "<xmpDM:markers>") &&
-                   !StartsWith(lines_[stop_], "</rdf:li>"))
+                !StartsWith(lines_[stop_], "</rdf:li>"))
                 ++stop_;
         }
         return stop_ < lines_.size() && StartsWith(lines_[stop_], "<xmpDM:markers>") ? stop_ : 0;
@@ -48,8 +48,7 @@ private:
 
 // Walks a "<rdf:Bag>" of marker tracks from the line after `bag`, recording
 // each kind's list. Returns the position after the bag's "</rdf:Bag>".
-std::size_t scanMarkerBag(const SessionLines& lines, std::size_t bag, MarkerPositions found,
-                          MarkerListFinder& finder)
+std::size_t scanMarkerBag(const SessionLines& lines, std::size_t bag, MarkerPositions found, MarkerListFinder& finder)
 {
     std::size_t j = bag + 1;
     while (j < lines.size()) {
@@ -107,8 +106,8 @@ void Scan2(const SessionLines& session2, MergeState& state)
         } else if (StartsWith(line, "<AEScart:Version>")) {
             state.cartLine2 = i;
         } else if (StartsWith(line, "<rdf:Bag>")) {
-            i = scanMarkerBag(session2, i,
-                              {state.cueMarkersLine2, state.cdMarkersLine2, state.subclipMarkersLine2}, finder);
+            i = scanMarkerBag(
+                session2, i, { state.cueMarkersLine2, state.cdMarkersLine2, state.subclipMarkersLine2 }, finder);
             continue;
         } else if (StartsWith(line, "<files>")) {
             state.filesLine2 = i;
@@ -129,8 +128,8 @@ void Scan3(const SessionLines& session1, MergeState& state)
     while (i < session1.size()) {
         const std::string_view line = session1[i];
         if (StartsWith(line, "<rdf:Bag>")) {
-            i = scanMarkerBag(session1, i,
-                              {state.cueMarkersLine1, state.cdMarkersLine1, state.subclipMarkersLine1}, finder);
+            i = scanMarkerBag(
+                session1, i, { state.cueMarkersLine1, state.cdMarkersLine1, state.subclipMarkersLine1 }, finder);
             continue;
         } else if (StartsWith(line, "<clipGroups>")) {
             state.hasClipGroups1 = true;

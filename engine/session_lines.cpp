@@ -23,7 +23,7 @@ std::string_view trimSpaces(const char* begin, const char* end)
         ++begin;
     while (end > begin && end[-1] == ' ')
         --end;
-    return {begin, static_cast<std::size_t>(end - begin)};
+    return { begin, static_cast<std::size_t>(end - begin) };
 }
 
 } // namespace
@@ -41,7 +41,8 @@ SessionLines::SessionLines(std::unique_ptr<char[]> bytes, std::size_t size)
     lines_.reserve(count + 1);
     const char* start = begin;
     for (;;) {
-        const auto* found = static_cast<const char*>(std::memchr(start, separator, static_cast<std::size_t>(end - start)));
+        const auto* found =
+            static_cast<const char*>(std::memchr(start, separator, static_cast<std::size_t>(end - start)));
         if (!found) {
             lines_.push_back(trimSpaces(start, end));
             break;

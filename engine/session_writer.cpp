@@ -11,7 +11,7 @@ namespace tandem::engine {
 
 namespace {
 
-constexpr std::size_t bufferSize = std::size_t{1} << 20;
+constexpr std::size_t bufferSize = std::size_t{ 1 } << 20;
 constexpr std::string_view lineEnd = "\r\n";
 // Room for any 32-bit number with its sign.
 constexpr std::size_t numberRoom = 12;

@@ -52,7 +52,7 @@ int readAll(int fd, const std::string& path, std::size_t expected, FileBytes& ou
 
 std::string randomSuffix()
 {
-    static std::mt19937_64 generator{std::random_device{}()};
+    static std::mt19937_64 generator{ std::random_device{}() };
     static const char digits[] = "0123456789abcdef";
     std::string suffix;
     auto bits = generator();
@@ -68,7 +68,7 @@ int ReadWholeFile(const std::string& path, FileBytes& out)
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return lastError(path);
-    struct stat st {};
+    struct stat st { };
     int result = ErrorNumber::None;
     if (::fstat(fd, &st) != 0)
         result = lastError(path);
@@ -85,7 +85,7 @@ OutputFile::~OutputFile() { Discard(); }
 int OutputFile::Create(const std::string& finalPath)
 {
     Discard();
-    struct stat st {};
+    struct stat st { };
     mode_t mode = 0666;
     bool replacing = false;
     if (::stat(finalPath.c_str(), &st) == 0) {

@@ -16,7 +16,7 @@ int lastError() { return ErrorFromWin32(GetLastError()); }
 
 std::wstring randomSuffix()
 {
-    static std::mt19937_64 generator{std::random_device{}()};
+    static std::mt19937_64 generator{ std::random_device{}() };
     static const wchar_t digits[] = L"0123456789abcdef";
     std::wstring suffix;
     auto bits = generator();
@@ -37,7 +37,7 @@ int ReadWholeFile(const std::string& path, FileBytes& out)
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return ErrorNumber::PathFileAccessError;
     HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+        FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return lastError();
     int result = ErrorNumber::None;
@@ -86,7 +86,7 @@ int OutputFile::Create(const std::string& finalPath)
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::wstring temp = prefix + L".tandem-" + randomSuffix() + L".tmp";
         HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+            FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             handle_ = file;
             finalPath_ = finalPath;
@@ -132,8 +132,8 @@ int OutputFile::Commit()
     const std::wstring temp = Utf8ToWide(tempPath_);
     if (result == ErrorNumber::None) {
         SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (!MoveFileExW(temp.c_str(), Utf8ToWide(finalPath_).c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        if (!MoveFileExW(
+                temp.c_str(), Utf8ToWide(finalPath_).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             result = lastError();
     }
     if (result != ErrorNumber::None) {

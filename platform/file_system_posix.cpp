@@ -6,7 +6,7 @@ namespace tandem::platform {
 
 bool FolderExists(const std::string& path)
 {
-    struct stat st {};
+    struct stat st { };
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 

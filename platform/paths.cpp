@@ -4,10 +4,7 @@ namespace tandem::platform {
 
 namespace {
 
-std::string::size_type lastSeparator(const std::string& path)
-{
-    return path.find_last_of("/\\");
-}
+std::string::size_type lastSeparator(const std::string& path) { return path.find_last_of("/\\"); }
 
 } // namespace
 

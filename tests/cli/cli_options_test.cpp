@@ -17,8 +17,7 @@ struct ParseCase {
 
 void PrintTo(const ParseCase& c, std::ostream* os) { *os << testing::PrintToString(c.arguments); }
 
-
-class ParseArgumentsTest : public testing::TestWithParam<ParseCase> {};
+class ParseArgumentsTest : public testing::TestWithParam<ParseCase> { };
 
 TEST_P(ParseArgumentsTest, Parses)
 {
@@ -33,21 +32,19 @@ TEST_P(ParseArgumentsTest, Parses)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cli, ParseArgumentsTest,
-    testing::Values(ParseCase{{"a.sesx", "b.sesx"}, Action::Append, "", "a.sesx", "b.sesx"},
-                    ParseCase{{"--target", "/out", "a.sesx", "b.sesx"}, Action::Append, "/out", "a.sesx", "b.sesx"},
-                    ParseCase{{"a.sesx", "--target=/o u t", "b.sesx"}, Action::Append, "/o u t", "a.sesx", "b.sesx"},
-                    ParseCase{{"--", "-a.sesx", "--b.sesx"}, Action::Append, "", "-a.sesx", "--b.sesx"},
-                    ParseCase{{"a.sesx", "b.sesx", "--help"}, Action::Help, "", "", ""},
-                    ParseCase{{"--version"}, Action::Version, "", "", ""},
-                    ParseCase{{}, Action::Usage, "", "", ""},
-                    ParseCase{{"a.sesx"}, Action::Usage, "", "", ""},
-                    ParseCase{{"a.sesx", "b.sesx", "c.sesx"}, Action::Usage, "", "", ""},
-                    ParseCase{{"--target"}, Action::Usage, "", "", ""},
-                    ParseCase{{"--target=", "a.sesx", "b.sesx"}, Action::Usage, "", "", ""},
-                    ParseCase{{"--target", "x", "--target", "y", "a", "b"}, Action::Usage, "", "", ""},
-                    ParseCase{{"--force", "a.sesx", "b.sesx"}, Action::Usage, "", "", ""}));
+INSTANTIATE_TEST_SUITE_P(Cli, ParseArgumentsTest,
+    testing::Values(ParseCase{ { "a.sesx", "b.sesx" }, Action::Append, "", "a.sesx", "b.sesx" },
+        ParseCase{ { "--target", "/out", "a.sesx", "b.sesx" }, Action::Append, "/out", "a.sesx", "b.sesx" },
+        ParseCase{ { "a.sesx", "--target=/o u t", "b.sesx" }, Action::Append, "/o u t", "a.sesx", "b.sesx" },
+        ParseCase{ { "--", "-a.sesx", "--b.sesx" }, Action::Append, "", "-a.sesx", "--b.sesx" },
+        ParseCase{ { "a.sesx", "b.sesx", "--help" }, Action::Help, "", "", "" },
+        ParseCase{ { "--version" }, Action::Version, "", "", "" }, ParseCase{ {}, Action::Usage, "", "", "" },
+        ParseCase{ { "a.sesx" }, Action::Usage, "", "", "" },
+        ParseCase{ { "a.sesx", "b.sesx", "c.sesx" }, Action::Usage, "", "", "" },
+        ParseCase{ { "--target" }, Action::Usage, "", "", "" },
+        ParseCase{ { "--target=", "a.sesx", "b.sesx" }, Action::Usage, "", "", "" },
+        ParseCase{ { "--target", "x", "--target", "y", "a", "b" }, Action::Usage, "", "", "" },
+        ParseCase{ { "--force", "a.sesx", "b.sesx" }, Action::Usage, "", "", "" }));
 
 } // namespace
 } // namespace tandem::cli

@@ -38,7 +38,8 @@ protected:
         dir_ = fs::temp_directory_path() / ("tandem-cli-" + std::to_string(std::random_device{}()));
         fs::create_directories(dir_ / "in");
         fs::create_directories(dir_ / "out");
-        write("in/First.sesx", "<?xml?>\n<tracks>\n<masterTrack id=\"10000\" index=\"1\">\n</masterTrack>\n</tracks>\n");
+        write(
+            "in/First.sesx", "<?xml?>\n<tracks>\n<masterTrack id=\"10000\" index=\"1\">\n</masterTrack>\n</tracks>\n");
         write("in/Second.sesx", "<?xml?>\n<tracks>\n<audioTrack id=\"10001\" index=\"1\">\n</audioTrack>\n</tracks>\n");
     }
     void TearDown() override { fs::remove_all(dir_); }
@@ -51,15 +52,15 @@ protected:
 
     ToolRun run(const std::string& arguments)
     {
-        const std::string command = "\"" TANDEM_APPEND_PATH "\" " + arguments + " > \"" + path("stdout") + "\" 2> \"" +
-                                    path("stderr") + "\"";
+        const std::string command =
+            "\"" TANDEM_APPEND_PATH "\" " + arguments + " > \"" + path("stdout") + "\" 2> \"" + path("stderr") + "\"";
         const int status = std::system(command.c_str());
 #ifdef _WIN32
         const int code = status;
 #else
         const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
-        return {code, readAll(dir_ / "stdout"), readAll(dir_ / "stderr")};
+        return { code, readAll(dir_ / "stdout"), readAll(dir_ / "stderr") };
     }
 
     fs::path dir_;
@@ -71,8 +72,9 @@ TEST_F(TandemAppendTest, WritesNextToTheFirstSessionAndPrintsThePath)
     EXPECT_EQ(result.exitCode, 0) << result.err;
     const std::string expected = path("in/First + Second.sesx");
     EXPECT_EQ(result.out, expected + "\n");
-    EXPECT_EQ(readAll(expected), "<?xml?>\r\n<tracks>\r\n<audioTrack id=\"10001\" index=\"2\">\r\n</audioTrack>\r\n"
-                                 "<masterTrack id=\"10000\" index=\"3\">\r\n</masterTrack>\r\n</tracks>\r\n\r\n");
+    EXPECT_EQ(readAll(expected),
+        "<?xml?>\r\n<tracks>\r\n<audioTrack id=\"10001\" index=\"2\">\r\n</audioTrack>\r\n"
+        "<masterTrack id=\"10000\" index=\"3\">\r\n</masterTrack>\r\n</tracks>\r\n\r\n");
 }
 
 TEST_F(TandemAppendTest, TargetOption)
@@ -95,7 +97,7 @@ TEST_F(TandemAppendTest, ReadFailureExitsOneWithTheMessage)
 TEST_F(TandemAppendTest, WriteFailureExitsTwoWithTheMessage)
 {
     const ToolRun result = run("--target \"" + path("no/such/folder") + "\" \"" + path("in/First.sesx") + "\" \"" +
-                           path("in/Second.sesx") + "\"");
+        path("in/Second.sesx") + "\"");
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.err, "Error 76\nError\nPath not found\n");
 }

@@ -23,14 +23,13 @@ struct ReadFailureCase {
 
 void PrintTo(const ReadFailureCase& c, std::ostream* os) { *os << c.name; }
 
-
-class ReadFailureTest : public testing::TestWithParam<ReadFailureCase> {};
+class ReadFailureTest : public testing::TestWithParam<ReadFailureCase> { };
 
 TEST_P(ReadFailureTest, ReportsTheReadPhaseAndWritesNothing)
 {
     TempDir dir;
     std::filesystem::create_directory(dir.path() / "folder.sesx");
-    const auto present = dir.Write("One.sesx", Session({"<?xml?>", "<a/>"}));
+    const auto present = dir.Write("One.sesx", Session({ "<?xml?>", "<a/>" }));
     const auto missing = dir.Path(GetParam().missingPath);
     const auto outcome = GetParam().firstMissing ? AppendSession(missing, present, dir.Path())
                                                  : AppendSession(present, missing, dir.Path());
@@ -41,27 +40,27 @@ TEST_P(ReadFailureTest, ReportsTheReadPhaseAndWritesNothing)
     EXPECT_EQ(message.icon, MessageBoxText::Icon::Critical);
     EXPECT_EQ(message.title, "Error " + std::to_string(GetParam().errorNumber));
     EXPECT_EQ(message.text, std::string("Attempting to open SESX session file\n") + GetParam().description);
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"One.sesx", "folder.sesx"}));
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "One.sesx", "folder.sesx" }));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AppendSession, ReadFailureTest,
-    testing::Values(ReadFailureCase{"FirstMissing", true, "Nope.sesx", 53, "File not found"},
-                    ReadFailureCase{"SecondMissing", false, "Nope.sesx", 53, "File not found"},
-                    ReadFailureCase{"FolderMissing", false, "none/Nope.sesx", 76, "Path not found"},
-                    ReadFailureCase{"IsAFolder", true, "folder.sesx", 75, "Path/File access error"}),
+INSTANTIATE_TEST_SUITE_P(AppendSession, ReadFailureTest,
+    testing::Values(ReadFailureCase{ "FirstMissing", true, "Nope.sesx", 53, "File not found" },
+        ReadFailureCase{ "SecondMissing", false, "Nope.sesx", 53, "File not found" },
+        ReadFailureCase{ "FolderMissing", false, "none/Nope.sesx", 76, "Path not found" },
+        ReadFailureCase{ "IsAFolder", true, "folder.sesx", 75, "Path/File access error" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AppendSession, CompletionMessageNamesBothInputsAndTheNewFile)
 {
     TempDir dir;
-    const auto outcome = test::MergeOutcome(dir, Session({"<?xml?>", "<a/>"}), Session({"<?xml?>"}));
+    const auto outcome = test::MergeOutcome(dir, Session({ "<?xml?>", "<a/>" }), Session({ "<?xml?>" }));
     ASSERT_TRUE(outcome.succeeded);
     const auto message = OutcomeMessage(outcome);
     EXPECT_EQ(message.icon, MessageBoxText::Icon::Information);
     EXPECT_EQ(message.title, "Process completed...");
-    EXPECT_EQ(message.text, dir.Path("Two.sesx") + "\r\n appended to \r\n" + dir.Path("One.sesx") +
-                                "\r\n\r\nThe new file is called \r\n\r\n" + dir.Path("One + Two.sesx"));
+    EXPECT_EQ(message.text,
+        dir.Path("Two.sesx") + "\r\n appended to \r\n" + dir.Path("One.sesx") +
+            "\r\n\r\nThe new file is called \r\n\r\n" + dir.Path("One + Two.sesx"));
 }
 
 TEST(AppendSession, WriteFailureMessages)
@@ -69,16 +68,16 @@ TEST(AppendSession, WriteFailureMessages)
     EXPECT_EQ(WriteFailureMessage(61, "/t/x.sesx").text, "Error\nDisk full");
     EXPECT_EQ(WriteFailureMessage(61, "/t/x.sesx").title, "Error 61");
     EXPECT_EQ(WriteFailureMessage(70, "/t/x.sesx").text,
-              "Error Writing to File '/t/x.sesx'.  \nPermission denied\n\nFile may be in use");
+        "Error Writing to File '/t/x.sesx'.  \nPermission denied\n\nFile may be in use");
 }
 
 TEST(AppendSession, InputsAreNeverChanged)
 {
     TempDir dir;
-    const std::string one = Session({"<?xml?>", "<tracks>", "<masterTrack id=\"10000\" index=\"1\">",
-                                     "</masterTrack>", "</tracks>"});
-    const std::string two = Session({"<?xml?>", "<tracks>", "<audioTrack id=\"10001\" index=\"1\">",
-                                     "\t<trackOutput outputID=\"10000\"/>", "</audioTrack>", "</tracks>"});
+    const std::string one =
+        Session({ "<?xml?>", "<tracks>", "<masterTrack id=\"10000\" index=\"1\">", "</masterTrack>", "</tracks>" });
+    const std::string two = Session({ "<?xml?>", "<tracks>", "<audioTrack id=\"10001\" index=\"1\">",
+        "\t<trackOutput outputID=\"10000\"/>", "</audioTrack>", "</tracks>" });
     const auto outcome = test::MergeOutcome(dir, one, two);
     ASSERT_TRUE(outcome.succeeded);
     EXPECT_EQ(dir.Read("One.sesx"), one);

@@ -37,13 +37,13 @@ TEST(ClipGroups, Session2GroupsFollowSession1sWithNewIds)
 {
     const auto lines = MergeLines(tracks1 + groups1 + metronome, tracks2 + groups2 + metronome);
     EXPECT_EQ(from(lines, "<clipGroups>"),
-              (Lines{"<clipGroups>", "<clipGroup hue=\"1\" id=\"0\">", "<name>A</name>",
-                     "<item clipID=\"0\" trackID=\"10001\"/>", "</clipGroup>", "<clipGroup hue=\"2\" id=\"1\">",
-                     "<item clipID=\"1\" trackID=\"10002\"/>", "</clipGroup>",
-                     // Ids after session 1's last; what followed the id is dropped.
-                     "<clipGroup hue=\"7\" id=\"2\">", "<name>C</name>", "<item clipID=\"3\" trackID=\"10003\"/>",
-                     "</clipGroup>", "<clipGroup hue=\"8\" id=\"3\">", "<item clipID=\"4\" trackID=\"10003\"/>",
-                     "</clipGroup>", "</clipGroups>", "<metronome enabled=\"false\">", "<x/>", "</metronome>", ""}));
+        (Lines{ "<clipGroups>", "<clipGroup hue=\"1\" id=\"0\">", "<name>A</name>",
+            "<item clipID=\"0\" trackID=\"10001\"/>", "</clipGroup>", "<clipGroup hue=\"2\" id=\"1\">",
+            "<item clipID=\"1\" trackID=\"10002\"/>", "</clipGroup>",
+            // Ids after session 1's last; what followed the id is dropped.
+            "<clipGroup hue=\"7\" id=\"2\">", "<name>C</name>", "<item clipID=\"3\" trackID=\"10003\"/>",
+            "</clipGroup>", "<clipGroup hue=\"8\" id=\"3\">", "<item clipID=\"4\" trackID=\"10003\"/>", "</clipGroup>",
+            "</clipGroups>", "<metronome enabled=\"false\">", "<x/>", "</metronome>", "" }));
 }
 
 TEST(ClipGroups, NumberingFollowsTheLastSession1GroupNotTheLargest)
@@ -59,20 +59,14 @@ TEST(ClipGroups, Session2WithoutGroupsLeavesSession1sAsTheyAre)
 {
     const auto lines = MergeLines(tracks1 + groups1, tracks2 + "<clipGroups/>\n");
     EXPECT_EQ(from(lines, "<clipGroups>"),
-              (Lines{"<clipGroups>", "<clipGroup hue=\"1\" id=\"0\">", "<name>A</name>",
-                     "<item clipID=\"0\" trackID=\"10001\"/>", "</clipGroup>", "<clipGroup hue=\"2\" id=\"1\">",
-                     "<item clipID=\"1\" trackID=\"10002\"/>", "</clipGroup>", "</clipGroups>", ""}));
+        (Lines{ "<clipGroups>", "<clipGroup hue=\"1\" id=\"0\">", "<name>A</name>",
+            "<item clipID=\"0\" trackID=\"10001\"/>", "</clipGroup>", "<clipGroup hue=\"2\" id=\"1\">",
+            "<item clipID=\"1\" trackID=\"10002\"/>", "</clipGroup>", "</clipGroups>", "" }));
 }
 
-const Lines session2Block = {"<clipGroups>",
-                             "<clipGroup hue=\"7\" id=\"0\">",
-                             "<name>C</name>",
-                             "<item clipID=\"3\" trackID=\"10003\"/>",
-                             "</clipGroup>",
-                             "<clipGroup hue=\"8\" id=\"1\" extra=\"x\">",
-                             "<item clipID=\"4\" trackID=\"10003\"/>",
-                             "</clipGroup>",
-                             "</clipGroups>"};
+const Lines session2Block = { "<clipGroups>", "<clipGroup hue=\"7\" id=\"0\">", "<name>C</name>",
+    "<item clipID=\"3\" trackID=\"10003\"/>", "</clipGroup>", "<clipGroup hue=\"8\" id=\"1\" extra=\"x\">",
+    "<item clipID=\"4\" trackID=\"10003\"/>", "</clipGroup>", "</clipGroups>" };
 
 Lines concat(Lines a, const Lines& b)
 {
@@ -88,35 +82,33 @@ struct PlacementCase {
 
 void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.name; }
 
-
-class ClipGroupPlacementTest : public testing::TestWithParam<PlacementCase> {};
+class ClipGroupPlacementTest : public testing::TestWithParam<PlacementCase> { };
 
 // Session 1 without a "<clipGroups>" block: session 2's block is placed once,
 // keeping its group ids, at the first place that can hold it.
 TEST_P(ClipGroupPlacementTest, Session2BlockIsPlacedOnce)
 {
-    EXPECT_EQ(from(MergeLines(tracks1 + GetParam().session1Rest, tracks2 + groups2), "</tracks>"),
-              GetParam().expected);
+    EXPECT_EQ(from(MergeLines(tracks1 + GetParam().session1Rest, tracks2 + groups2), "</tracks>"), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ClipGroups, ClipGroupPlacementTest,
-    testing::Values(
-        PlacementCase{"InPlaceOfEmptyBlock", "<clipGroups/>\n" + metronome,
-                      concat(concat({"</tracks>"}, session2Block), {"<metronome enabled=\"false\">", "<x/>", "</metronome>", ""})},
-        PlacementCase{"BeforeTheMetronome", metronome,
-                      concat(concat({"</tracks>"}, session2Block), {"<metronome enabled=\"false\">", "<x/>", "</metronome>", ""})},
+INSTANTIATE_TEST_SUITE_P(ClipGroups, ClipGroupPlacementTest,
+    testing::Values(PlacementCase{ "InPlaceOfEmptyBlock", "<clipGroups/>\n" + metronome,
+                        concat(concat({ "</tracks>" }, session2Block),
+                            { "<metronome enabled=\"false\">", "<x/>", "</metronome>", "" }) },
+        PlacementCase{ "BeforeTheMetronome", metronome,
+            concat(concat({ "</tracks>" }, session2Block),
+                { "<metronome enabled=\"false\">", "<x/>", "</metronome>", "" }) },
         // An empty block after the metronome stays empty: the groups went before the metronome.
-        PlacementCase{"EmptyBlockAfterTheMetronome", metronome + "<clipGroups/>\n",
-                      concat(concat({"</tracks>"}, session2Block),
-                             {"<metronome enabled=\"false\">", "<x/>", "</metronome>", "<clipGroups/>", ""})}),
+        PlacementCase{ "EmptyBlockAfterTheMetronome", metronome + "<clipGroups/>\n",
+            concat(concat({ "</tracks>" }, session2Block),
+                { "<metronome enabled=\"false\">", "<x/>", "</metronome>", "<clipGroups/>", "" }) }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ClipGroups, BothEmptyKeepOneEmptyBlock)
 {
     const auto lines = MergeLines(tracks1 + "<clipGroups/>\n" + metronome, tracks2 + "<clipGroups/>\n" + metronome);
     EXPECT_EQ(from(lines, "</tracks>"),
-              (Lines{"</tracks>", "<clipGroups/>", "<metronome enabled=\"false\">", "<x/>", "</metronome>", ""}));
+        (Lines{ "</tracks>", "<clipGroups/>", "<metronome enabled=\"false\">", "<x/>", "</metronome>", "" }));
 }
 
 TEST(ClipGroups, UnclosedSession1GroupIdIsAnInvalidArgument)
@@ -127,7 +119,7 @@ TEST(ClipGroups, UnclosedSession1GroupIdIsAnInvalidArgument)
     EXPECT_FALSE(outcome.succeeded);
     EXPECT_EQ(outcome.phase, Phase::Write);
     EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::InvalidArgument);
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"One.sesx", "Two.sesx"}));
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "One.sesx", "Two.sesx" }));
 }
 
 } // namespace

@@ -34,23 +34,23 @@ Lines afterMaster(const Lines& lines)
 
 TEST(Files, Session2FilesFollowSession1sWithNewIds)
 {
-    const auto one = withFiles({"<files>", "  <file id=\"0\" relativePath=\"a.wav\"/>",
-                                "  <file id=\"1\" relativePath=\"b.wav\"/>", "  <file id=\"2\" relativePath=\"c.wav\"/>",
-                                "</files>"});
-    const auto two = withFiles({"<files>", "<file id=\"0\" relativePath=\"x.wav\"/>",
-                                "<file id=\"1\" relativePath=\"y.wav\"/>", "</files>"});
+    const auto one = withFiles({ "<files>", "  <file id=\"0\" relativePath=\"a.wav\"/>",
+        "  <file id=\"1\" relativePath=\"b.wav\"/>", "  <file id=\"2\" relativePath=\"c.wav\"/>", "</files>" });
+    const auto two = withFiles({ "<files>", "<file id=\"0\" relativePath=\"x.wav\"/>",
+        "<file id=\"1\" relativePath=\"y.wav\"/>", "</files>" });
     EXPECT_EQ(afterMaster(MergeLines(one, two)),
-              (Lines{"<files>", "<file id=\"0\" relativePath=\"a.wav\"/>", "<file id=\"1\" relativePath=\"b.wav\"/>",
-                     "<file id=\"2\" relativePath=\"c.wav\"/>", "<file id=\"3\" relativePath=\"x.wav\"/>",
-                     "<file id=\"4\" relativePath=\"y.wav\"/>", "</files>", ""}));
+        (Lines{ "<files>", "<file id=\"0\" relativePath=\"a.wav\"/>", "<file id=\"1\" relativePath=\"b.wav\"/>",
+            "<file id=\"2\" relativePath=\"c.wav\"/>", "<file id=\"3\" relativePath=\"x.wav\"/>",
+            "<file id=\"4\" relativePath=\"y.wav\"/>", "</files>", "" }));
 }
 
 TEST(Files, OnlySingleLineEntriesPassAndUnclosedSession2IdsAreLeftOut)
 {
-    const auto one = withFiles({"<files>", "<file id=\"0\"/>", "<comment/>", "</files>"});
-    const auto two = withFiles({"<file id=\"7\"/>", "<files>", "<file id=\"0\"/>", "<file id=\"1/>", "<junk/>",
-                                "<file relativePath=\"z\"/>", "</files>", "<file id=\"9\"/>"});
-    EXPECT_EQ(afterMaster(MergeLines(one, two)), (Lines{"<files>", "<file id=\"0\"/>", "<file id=\"1\"/>", "</files>", ""}));
+    const auto one = withFiles({ "<files>", "<file id=\"0\"/>", "<comment/>", "</files>" });
+    const auto two = withFiles({ "<file id=\"7\"/>", "<files>", "<file id=\"0\"/>", "<file id=\"1/>", "<junk/>",
+        "<file relativePath=\"z\"/>", "</files>", "<file id=\"9\"/>" });
+    EXPECT_EQ(afterMaster(MergeLines(one, two)),
+        (Lines{ "<files>", "<file id=\"0\"/>", "<file id=\"1\"/>", "</files>", "" }));
 }
 
 struct EmptyListCase {
@@ -62,37 +62,34 @@ struct EmptyListCase {
 
 void PrintTo(const EmptyListCase& c, std::ostream* os) { *os << c.name; }
 
-
-class EmptyFileListTest : public testing::TestWithParam<EmptyListCase> {};
+class EmptyFileListTest : public testing::TestWithParam<EmptyListCase> { };
 
 TEST_P(EmptyFileListTest, TheListIsAlwaysClosed)
 {
     EXPECT_EQ(afterMaster(MergeLines(GetParam().session1, GetParam().session2)), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, EmptyFileListTest,
-    testing::Values(
-        EmptyListCase{"BothEmpty", withFiles({"<files/>"}), withFiles({"<files/>"}), {"<files>", "</files>", ""}},
+INSTANTIATE_TEST_SUITE_P(Files, EmptyFileListTest,
+    testing::Values(EmptyListCase{ "BothEmpty", withFiles({ "<files/>" }), withFiles({ "<files/>" }),
+                        { "<files>", "</files>", "" } },
         // A CR left on the line by CR LF input does not matter.
-        EmptyListCase{"BothEmptyCrLf", withFiles({"<files/>"}, "\r\n"), withFiles({"<files/>"}, "\r\n"),
-                      {"<files>", "</files>", ""}},
-        EmptyListCase{"Session2HasFiles", withFiles({"<files/>"}),
-                      withFiles({"<files>", "<file id=\"0\"/>", "</files>"}),
-                      {"<files>", "<file id=\"1\"/>", "</files>", ""}},
-        EmptyListCase{"Session2HasNoFileList", withFiles({"<files/>"}), Session({"<?xml?>"}),
-                      {"<files>", "</files>", ""}},
-        EmptyListCase{"Session1ListSession2Empty", withFiles({"<files>", "<file id=\"0\"/>", "</files>"}),
-                      withFiles({"<files/>"}), {"<files>", "<file id=\"0\"/>", "</files>", ""}}),
+        EmptyListCase{ "BothEmptyCrLf", withFiles({ "<files/>" }, "\r\n"), withFiles({ "<files/>" }, "\r\n"),
+            { "<files>", "</files>", "" } },
+        EmptyListCase{ "Session2HasFiles", withFiles({ "<files/>" }),
+            withFiles({ "<files>", "<file id=\"0\"/>", "</files>" }),
+            { "<files>", "<file id=\"1\"/>", "</files>", "" } },
+        EmptyListCase{
+            "Session2HasNoFileList", withFiles({ "<files/>" }), Session({ "<?xml?>" }), { "<files>", "</files>", "" } },
+        EmptyListCase{ "Session1ListSession2Empty", withFiles({ "<files>", "<file id=\"0\"/>", "</files>" }),
+            withFiles({ "<files/>" }), { "<files>", "<file id=\"0\"/>", "</files>", "" } }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Files, ClipsOfSession2PointAtTheirRenumberedFiles)
 {
-    const auto one = Session({"<?xml?>", "<tracks>", "<masterTrack id=\"10000\" index=\"1\">", "</masterTrack>",
-                              "</tracks>", "<files>", "<file id=\"3\"/>", "</files>"});
-    const auto two = Session({"<?xml?>", "<tracks>", "<audioTrack id=\"10001\" index=\"1\">",
-                              "<audioClip fileID=\"0\" id=\"0\">", "</audioTrack>", "</tracks>", "<files>",
-                              "<file id=\"0\"/>", "</files>"});
+    const auto one = Session({ "<?xml?>", "<tracks>", "<masterTrack id=\"10000\" index=\"1\">", "</masterTrack>",
+        "</tracks>", "<files>", "<file id=\"3\"/>", "</files>" });
+    const auto two = Session({ "<?xml?>", "<tracks>", "<audioTrack id=\"10001\" index=\"1\">",
+        "<audioClip fileID=\"0\" id=\"0\">", "</audioTrack>", "</tracks>", "<files>", "<file id=\"0\"/>", "</files>" });
     const auto lines = MergeLines(one, two);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "<audioClip fileID=\"4\" id=\"0\">"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "<file id=\"4\"/>"), lines.end());

@@ -11,14 +11,13 @@ namespace {
 
 // Each folder under data/ holds One.sesx and Two.sesx, and expected.sesx:
 // the combined session, checked by hand line by line.
-class GoldenTest : public testing::TestWithParam<std::string> {};
+class GoldenTest : public testing::TestWithParam<std::string> { };
 
 TEST_P(GoldenTest, CombinedSessionMatchesByteForByte)
 {
     const std::filesystem::path folder = std::filesystem::path(TANDEM_GOLDEN_DIR) / GetParam();
     test::TempDir target;
-    const auto outcome =
-        AppendSession((folder / "One.sesx").string(), (folder / "Two.sesx").string(), target.Path());
+    const auto outcome = AppendSession((folder / "One.sesx").string(), (folder / "Two.sesx").string(), target.Path());
     ASSERT_TRUE(outcome.succeeded) << outcome.description;
     EXPECT_EQ(outcome.outputPath, target.Path("One + Two.sesx"));
     const std::string expected = test::ReadFile(folder / "expected.sesx");

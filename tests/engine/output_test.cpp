@@ -28,8 +28,7 @@ struct NameCase {
 
 void PrintTo(const NameCase& c, std::ostream* os) { *os << c.first << " + " << c.second; }
 
-
-class OutputNameTest : public testing::TestWithParam<NameCase> {};
+class OutputNameTest : public testing::TestWithParam<NameCase> { };
 
 TEST_P(OutputNameTest, NamesTheFileAndTheSession)
 {
@@ -39,17 +38,17 @@ TEST_P(OutputNameTest, NamesTheFileAndTheSession)
     EXPECT_EQ(SessionNameLine(*names), GetParam().nameLine);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Output, OutputNameTest,
-    testing::Values(NameCase{"D:\\a\\Take A.sesx", "E:/b/Take B.sesx", "Take A + Take B.sesx", "<name>Take A+Take B</name>"},
-                    NameCase{"/x/Song.sesx", "/y/Song (2).sesx", "Song + Song (2).sesx", "<name>Song+Song (2)</name>"},
-                    // Names are escaped in the session, not in the file name.
-                    NameCase{"R&B <1>.sesx", "Rock & Roll.sesx", "R&B <1> + Rock & Roll.sesx",
-                             "<name>R&amp;B &lt;1&gt;+Rock &amp; Roll</name>"},
-                    // Five characters are dropped, not five bytes.
-                    NameCase{"Bölüm.sesx", "混合.sesx", "Bölüm + 混合.sesx", "<name>Bölüm+混合</name>"},
-                    NameCase{".sesx", "b.sesx", " + b.sesx", "<name>+b</name>"},
-                    NameCase{"noext", "other", " + other", "<name>+</name>"}));
+INSTANTIATE_TEST_SUITE_P(Output, OutputNameTest,
+    testing::Values(
+        NameCase{ "D:\\a\\Take A.sesx", "E:/b/Take B.sesx", "Take A + Take B.sesx", "<name>Take A+Take B</name>" },
+        NameCase{ "/x/Song.sesx", "/y/Song (2).sesx", "Song + Song (2).sesx", "<name>Song+Song (2)</name>" },
+        // Names are escaped in the session, not in the file name.
+        NameCase{ "R&B <1>.sesx", "Rock & Roll.sesx", "R&B <1> + Rock & Roll.sesx",
+            "<name>R&amp;B &lt;1&gt;+Rock &amp; Roll</name>" },
+        // Five characters are dropped, not five bytes.
+        NameCase{ "Bölüm.sesx", "混合.sesx", "Bölüm + 混合.sesx", "<name>Bölüm+混合</name>" },
+        NameCase{ ".sesx", "b.sesx", " + b.sesx", "<name>+b</name>" },
+        NameCase{ "noext", "other", " + other", "<name>+</name>" }));
 
 TEST(Output, TargetWithOrWithoutSeparatorGivesOnePath)
 {
@@ -71,8 +70,8 @@ TEST(Output, FileNamesTooShortAreRefused)
 TEST(Output, TooShortNameFailsWithoutCreatingAFile)
 {
     TempDir dir;
-    const auto first = dir.Write("a.se", Session({"<?xml?>", "<x/>"}));
-    const auto second = dir.Write("b.sesx", Session({"<?xml?>"}));
+    const auto first = dir.Write("a.se", Session({ "<?xml?>", "<x/>" }));
+    const auto second = dir.Write("b.sesx", Session({ "<?xml?>" }));
     const auto outcome = AppendSession(first, second, dir.Path());
     EXPECT_FALSE(outcome.succeeded);
     EXPECT_EQ(outcome.phase, Phase::Write);
@@ -80,14 +79,14 @@ TEST(Output, TooShortNameFailsWithoutCreatingAFile)
     const auto message = OutcomeMessage(outcome);
     EXPECT_EQ(message.title, "Error 5");
     EXPECT_EQ(message.text, "Error\nInvalid procedure call or argument");
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"a.se", "b.sesx"}));
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "a.se", "b.sesx" }));
 }
 
 TEST(Output, SessionOfOneLineGivesAnEmptyFile)
 {
-    for (const char* text : {"", "<?xml?>"}) {
+    for (const char* text : { "", "<?xml?>" }) {
         TempDir dir;
-        const auto outcome = test::MergeOutcome(dir, text, Session({"<?xml?>", "<tracks>"}));
+        const auto outcome = test::MergeOutcome(dir, text, Session({ "<?xml?>", "<tracks>" }));
         ASSERT_TRUE(outcome.succeeded);
         EXPECT_EQ(outcome.outputPath, dir.Path("One + Two.sesx"));
         EXPECT_EQ(ReadFile(outcome.outputPath), "");
@@ -110,34 +109,34 @@ TEST(Output, BytesPassThroughUnchanged)
     const auto outcome = test::MergeOutcome(dir, session, "");
     ASSERT_TRUE(outcome.succeeded);
     EXPECT_EQ(ReadFile(outcome.outputPath),
-              bom + "<?xml?>\r\n<outputPort name=\"Hangsz\xC3\xB3r\xC3\xB3k\"/>\r\n<x>\xFF\xFE</x>\r\n");
+        bom + "<?xml?>\r\n<outputPort name=\"Hangsz\xC3\xB3r\xC3\xB3k\"/>\r\n<x>\xFF\xFE</x>\r\n");
 }
 
 TEST(Output, ReplacesAnExistingFileAndLeavesNoTemporaryFile)
 {
     TempDir dir;
     dir.Write("One + Two.sesx", "old content");
-    const auto outcome = test::MergeOutcome(dir, Session({"<?xml?>", "<a/>"}), "");
+    const auto outcome = test::MergeOutcome(dir, Session({ "<?xml?>", "<a/>" }), "");
     ASSERT_TRUE(outcome.succeeded);
     EXPECT_EQ(dir.Read("One + Two.sesx"), "<?xml?>\r\n<a/>\r\n\r\n");
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"One + Two.sesx", "One.sesx", "Two.sesx"}));
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "One + Two.sesx", "One.sesx", "Two.sesx" }));
 }
 
 TEST(Output, OverflowFailsAndLeavesTheExistingFileAlone)
 {
     TempDir dir;
     dir.Write("One + Two.sesx", "old content");
-    const auto one = Session({"<?xml?>", "<tracks>", "<audioTrack id=\"2147483000\" index=\"1\">", "</audioTrack>",
-                              "<masterTrack id=\"10000\" index=\"2\">", "</masterTrack>", "</tracks>"});
-    const auto two = Session({"<?xml?>", "<tracks>", "<audioTrack id=\"10001\" index=\"1\">", "</audioTrack>",
-                              "</tracks>"});
+    const auto one = Session({ "<?xml?>", "<tracks>", "<audioTrack id=\"2147483000\" index=\"1\">", "</audioTrack>",
+        "<masterTrack id=\"10000\" index=\"2\">", "</masterTrack>", "</tracks>" });
+    const auto two =
+        Session({ "<?xml?>", "<tracks>", "<audioTrack id=\"10001\" index=\"1\">", "</audioTrack>", "</tracks>" });
     const auto outcome = test::MergeOutcome(dir, one, two);
     EXPECT_FALSE(outcome.succeeded);
     EXPECT_EQ(outcome.phase, Phase::Write);
     EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::Overflow);
     EXPECT_EQ(OutcomeMessage(outcome).text, "Error\nOverflow");
     EXPECT_EQ(dir.Read("One + Two.sesx"), "old content");
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"One + Two.sesx", "One.sesx", "Two.sesx"}));
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "One + Two.sesx", "One.sesx", "Two.sesx" }));
 }
 
 TEST(Output, ReadOnlyTargetFileIsPermissionDeniedWithTheFileInUseText)
@@ -145,10 +144,10 @@ TEST(Output, ReadOnlyTargetFileIsPermissionDeniedWithTheFileInUseText)
     TempDir dir;
     const auto existing = dir.Write("One + Two.sesx", "old content");
     std::filesystem::permissions(existing,
-                                 std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
-                                     std::filesystem::perms::others_write,
-                                 std::filesystem::perm_options::remove);
-    const auto outcome = test::MergeOutcome(dir, Session({"<?xml?>", "<a/>"}), "");
+        std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+            std::filesystem::perms::others_write,
+        std::filesystem::perm_options::remove);
+    const auto outcome = test::MergeOutcome(dir, Session({ "<?xml?>", "<a/>" }), "");
     EXPECT_FALSE(outcome.succeeded);
     EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::PermissionDenied);
     const auto message = OutcomeMessage(outcome);
@@ -161,7 +160,7 @@ TEST(Output, ReadOnlyTargetFileIsPermissionDeniedWithTheFileInUseText)
 TEST(Output, MissingTargetFolderIsPathNotFound)
 {
     TempDir dir;
-    const auto first = dir.Write("One.sesx", Session({"<?xml?>", "<a/>"}));
+    const auto first = dir.Write("One.sesx", Session({ "<?xml?>", "<a/>" }));
     const auto outcome = AppendSession(first, first, dir.Path("missing"));
     EXPECT_FALSE(outcome.succeeded);
     EXPECT_EQ(outcome.phase, Phase::Write);
@@ -173,7 +172,7 @@ TEST(Output, TargetThatIsAFolderIsRefused)
 {
     TempDir dir;
     std::filesystem::create_directory(dir.path() / "One + Two.sesx");
-    const auto outcome = test::MergeOutcome(dir, Session({"<?xml?>", "<a/>"}), "");
+    const auto outcome = test::MergeOutcome(dir, Session({ "<?xml?>", "<a/>" }), "");
     EXPECT_FALSE(outcome.succeeded);
     EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::PathFileAccessError);
 }

@@ -31,7 +31,7 @@ TEST(Scans, Session1FileAndMasterIdsUpToTheEndOfItsFileList)
         "</files>",
         "<file id=\"50\"/>",
     });
-    const auto session2 = Session({"<?xml?>", "<masterTrack id=\"10000\" index=\"1\">"});
+    const auto session2 = Session({ "<?xml?>", "<masterTrack id=\"10000\" index=\"1\">" });
     const MergeState state = scanned(session1, session2);
     EXPECT_EQ(state.maxFileId, 9);
     EXPECT_EQ(state.ownMasterId1, 10000);
@@ -41,8 +41,8 @@ TEST(Scans, Session1FileAndMasterIdsUpToTheEndOfItsFileList)
 
 TEST(Scans, MasterAfterTheFileListIsNotSession1sMaster)
 {
-    const auto session1 = Session({"<?xml?>", "<files/>", "</files>", "<masterTrack id=\"10000\" index=\"3\">"});
-    const auto session2 = Session({"<?xml?>", "<masterTrack id=\"10000\" index=\"1\">"});
+    const auto session1 = Session({ "<?xml?>", "<files/>", "</files>", "<masterTrack id=\"10000\" index=\"3\">" });
+    const auto session2 = Session({ "<?xml?>", "<masterTrack id=\"10000\" index=\"1\">" });
     const MergeState state = scanned(session1, session2);
     EXPECT_FALSE(state.ownMasterId1.has_value());
     EXPECT_EQ(state.masterId, 9999);
@@ -51,15 +51,15 @@ TEST(Scans, MasterAfterTheFileListIsNotSession1sMaster)
 TEST(Scans, Session2SectionPositions)
 {
     const auto session2 = Session({
-        "<?xml?>",                  // 0
-        "<clipGroups>",             // 1
-        "</clipGroups>",            // 2
-        "<AEScart:Version>x",       // 3
-        "<files/>",                 // 4
-        "<files>",                  // 5
-        "</files>",                 // 6
+        "<?xml?>", // 0
+        "<clipGroups>", // 1
+        "</clipGroups>", // 2
+        "<AEScart:Version>x", // 3
+        "<files/>", // 4
+        "<files>", // 5
+        "</files>", // 6
     });
-    const MergeState state = scanned(Session({"<?xml?>"}), session2);
+    const MergeState state = scanned(Session({ "<?xml?>" }), session2);
     EXPECT_EQ(state.clipGroupsLine2, 1u);
     EXPECT_EQ(state.cartLine2, 3u);
     EXPECT_EQ(state.filesLine2, 5u);
@@ -67,7 +67,7 @@ TEST(Scans, Session2SectionPositions)
 
 TEST(Scans, EmptyFileListDoesNotSetTheFilesLine)
 {
-    const MergeState state = scanned(Session({"<?xml?>"}), Session({"<?xml?>", "<files/>"}));
+    const MergeState state = scanned(Session({ "<?xml?>" }), Session({ "<?xml?>", "<files/>" }));
     EXPECT_EQ(state.filesLine2, 0u);
 }
 
@@ -98,8 +98,7 @@ struct MarkerCase {
 
 void PrintTo(const MarkerCase& c, std::ostream* os) { *os << "lists " << c.cue << c.cd << c.subclip; }
 
-
-class MarkerScanTest : public testing::TestWithParam<MarkerCase> {};
+class MarkerScanTest : public testing::TestWithParam<MarkerCase> { };
 
 TEST_P(MarkerScanTest, EachKindFindsOnlyItsOwnList)
 {
@@ -120,11 +119,9 @@ TEST_P(MarkerScanTest, EachKindFindsOnlyItsOwnList)
 // The bag opens at line 1; a kind takes 3 lines, or 9 with its list, whose
 // "<xmpDM:markers>" is the kind's third line.
 INSTANTIATE_TEST_SUITE_P(Scans, MarkerScanTest,
-                         testing::Values(MarkerCase{true, true, true, 4, 13, 22},
-                                         MarkerCase{false, false, false, 0, 0, 0},
-                                         MarkerCase{false, true, false, 0, 7, 0},
-                                         MarkerCase{false, false, true, 0, 0, 10},
-                                         MarkerCase{true, false, true, 4, 0, 16}));
+    testing::Values(MarkerCase{ true, true, true, 4, 13, 22 }, MarkerCase{ false, false, false, 0, 0, 0 },
+        MarkerCase{ false, true, false, 0, 7, 0 }, MarkerCase{ false, false, true, 0, 0, 10 },
+        MarkerCase{ true, false, true, 4, 0, 16 }));
 
 TEST(Scans, LaterBagOverwritesAnEarlierFind)
 {

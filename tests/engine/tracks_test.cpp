@@ -114,71 +114,70 @@ TEST(Tracks, Session2TracksGoBeforeSession1sMasterRenumbered)
 
 TEST(Tracks, Session2WithoutTracksLeavesTheMasterAfterSession1sTracks)
 {
-    const auto lines = MergeLines(session1, Session({"<?xml?>", "<masterTrack id=\"10000\" index=\"1\">"}));
+    const auto lines = MergeLines(session1, Session({ "<?xml?>", "<masterTrack id=\"10000\" index=\"1\">" }));
     EXPECT_EQ(section(lines, "<masterTrack ", "</tracks>"),
-              (Lines{"<masterTrack id=\"19999\" index=\"4\">", "<trackOutput outputID=\"1\" type=\"hardwareOutput\"/>",
-                     "</masterTrack>", "</tracks>"}));
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const auto& l) { return l.rfind("<audioTrack", 0) == 0; }),
-              2);
+        (Lines{ "<masterTrack id=\"19999\" index=\"4\">", "<trackOutput outputID=\"1\" type=\"hardwareOutput\"/>",
+            "</masterTrack>", "</tracks>" }));
+    EXPECT_EQ(
+        std::count_if(lines.begin(), lines.end(), [](const auto& l) { return l.rfind("<audioTrack", 0) == 0; }), 2);
 }
 
 TEST(Tracks, Session1WithoutTracksKeepsSession2IdsAndMovesIndexesByOne)
 {
-    const auto only = Session({"<?xml?>", "<tracks>", "<masterTrack id=\"10000\" index=\"1\">", "</masterTrack>",
-                               "</tracks>"});
+    const auto only =
+        Session({ "<?xml?>", "<tracks>", "<masterTrack id=\"10000\" index=\"1\">", "</masterTrack>", "</tracks>" });
     const auto lines = MergeLines(only, session2);
     EXPECT_EQ(section(lines, "<tracks>", "</tracks>"),
-              (Lines{
-                  "<tracks>",
-                  "<audioTrack id=\"10001\" index=\"2\">",
-                  "<audioClip fileID=\"1\" id=\"0\" name=\"a\">",
-                  "</audioClip>",
-                  "<sendSlot sendOutputID=\"10002\" slotIndex=\"0\">",
-                  "<sendSlot sendOutputID=\"0\" slotIndex=\"1\">",
-                  "<trackOutput outputID=\"19999\" type=\"trackID\"/>",
-                  "</audioTrack>",
-                  "<busTrack id=\"10002\" index=\"3\">",
-                  "<sendSlot sendOutputID=\"19999\" slotIndex=\"0\">",
-                  "<trackOutput outputID=\"4\" type=\"hardwareOutput\"/>",
-                  "</busTrack>",
-                  "<masterTrack id=\"19999\" index=\"4\">",
-                  "</masterTrack>",
-                  "</tracks>",
-              }));
+        (Lines{
+            "<tracks>",
+            "<audioTrack id=\"10001\" index=\"2\">",
+            "<audioClip fileID=\"1\" id=\"0\" name=\"a\">",
+            "</audioClip>",
+            "<sendSlot sendOutputID=\"10002\" slotIndex=\"0\">",
+            "<sendSlot sendOutputID=\"0\" slotIndex=\"1\">",
+            "<trackOutput outputID=\"19999\" type=\"trackID\"/>",
+            "</audioTrack>",
+            "<busTrack id=\"10002\" index=\"3\">",
+            "<sendSlot sendOutputID=\"19999\" slotIndex=\"0\">",
+            "<trackOutput outputID=\"4\" type=\"hardwareOutput\"/>",
+            "</busTrack>",
+            "<masterTrack id=\"19999\" index=\"4\">",
+            "</masterTrack>",
+            "</tracks>",
+        }));
 }
 
 TEST(Tracks, MasterIdsOtherThanTenThousand)
 {
-    const auto one = Session({"<?xml?>", "<tracks>", "<audioTrack id=\"10001\" index=\"1\">",
-                              "<trackOutput outputID=\"5\" type=\"trackID\"/>", "</audioTrack>",
-                              "<masterTrack id=\"5\" index=\"2\">", "</masterTrack>", "</tracks>"});
-    const auto two = Session({"<?xml?>", "<tracks>", "<busTrack id=\"10001\" index=\"1\">",
-                              "<trackOutput outputID=\"7\" type=\"trackID\"/>", "</busTrack>",
-                              "<masterTrack id=\"7\" index=\"2\">", "</masterTrack>", "</tracks>"});
+    const auto one = Session({ "<?xml?>", "<tracks>", "<audioTrack id=\"10001\" index=\"1\">",
+        "<trackOutput outputID=\"5\" type=\"trackID\"/>", "</audioTrack>", "<masterTrack id=\"5\" index=\"2\">",
+        "</masterTrack>", "</tracks>" });
+    const auto two = Session({ "<?xml?>", "<tracks>", "<busTrack id=\"10001\" index=\"1\">",
+        "<trackOutput outputID=\"7\" type=\"trackID\"/>", "</busTrack>", "<masterTrack id=\"7\" index=\"2\">",
+        "</masterTrack>", "</tracks>" });
     EXPECT_EQ(section(MergeLines(one, two), "<tracks>", "</tracks>"),
-              (Lines{"<tracks>", "<audioTrack id=\"10001\" index=\"1\">", "<trackOutput outputID=\"11\" type=\"trackID\"/>",
-                     "</audioTrack>", "<busTrack id=\"10002\" index=\"3\">",
-                     "<trackOutput outputID=\"11\" type=\"trackID\"/>", "</busTrack>",
-                     "<masterTrack id=\"11\" index=\"4\">", "</masterTrack>", "</tracks>"}));
+        (Lines{ "<tracks>", "<audioTrack id=\"10001\" index=\"1\">", "<trackOutput outputID=\"11\" type=\"trackID\"/>",
+            "</audioTrack>", "<busTrack id=\"10002\" index=\"3\">", "<trackOutput outputID=\"11\" type=\"trackID\"/>",
+            "</busTrack>", "<masterTrack id=\"11\" index=\"4\">", "</masterTrack>", "</tracks>" }));
 }
 
 TEST(Tracks, Session2WithoutMasterKeepsTargetsAtOrBelowTenThousand)
 {
-    const auto two = Session({"<?xml?>", "<tracks>", "<audioTrack id=\"10001\" index=\"1\">",
-                              "<trackOutput outputID=\"10000\" type=\"trackID\"/>", "</audioTrack>", "</tracks>"});
+    const auto two = Session({ "<?xml?>", "<tracks>", "<audioTrack id=\"10001\" index=\"1\">",
+        "<trackOutput outputID=\"10000\" type=\"trackID\"/>", "</audioTrack>", "</tracks>" });
     const auto lines = MergeLines(session1, two);
     EXPECT_EQ(section(lines, "<audioTrack id=\"10004\"", "<masterTrack "),
-              (Lines{"<audioTrack id=\"10004\" index=\"5\">", "<trackOutput outputID=\"10000\" type=\"trackID\"/>",
-                     "</audioTrack>", "<masterTrack id=\"10000\" index=\"6\">"}));
+        (Lines{ "<audioTrack id=\"10004\" index=\"5\">", "<trackOutput outputID=\"10000\" type=\"trackID\"/>",
+            "</audioTrack>", "<masterTrack id=\"10000\" index=\"6\">" }));
 }
 
 // Lines whose attribute lacks its closing quote, and track lines that cannot
 // be renumbered.
 TEST(Tracks, IncompleteLinesAreKeptOrLeftOutByKind)
 {
-    const auto one = Session({"<?xml?>", "<tracks>", "<audioTrack id=\"10001\" index=\"1\">",
-                              "<trackOutput outputID=\"10000 type=trackID/>", "</audioTrack>",
-                              "<masterTrack id=\"10000\" index=\"2\">", "</masterTrack>", "</tracks>"});
+    const auto one = Session({ "<?xml?>", "<tracks>", "<audioTrack id=\"10001\" index=\"1\">",
+        "<trackOutput outputID=\"10000 type=trackID/>", "</audioTrack>", "<masterTrack id=\"10000\" index=\"2\">",
+        "</masterTrack>", "</tracks>" });
     const auto two = Session({
         "<?xml?>",
         "<tracks>",
@@ -196,65 +195,63 @@ TEST(Tracks, IncompleteLinesAreKeptOrLeftOutByKind)
         "</tracks>",
     });
     EXPECT_EQ(section(MergeLines(one, two), "<tracks>", "</tracks>"),
-              (Lines{
-                  "<tracks>",
-                  "<audioTrack id=\"10001\" index=\"1\">",
-                  "<trackOutput outputID=\"10000 type=trackID/>",
-                  "</audioTrack>",
-                  // No index: the track line is left out, its body is not.
-                  "<audioClip fileID=\"3 id=0>",
-                  "<sendSlot slotIndex=\"0\">",
-                  "</audioTrack>",
-                  "<busTrack id=\"10003\" index=\"4\">",
-                  "</busTrack>",
-                  "<masterTrack id=\"19999\" index=\"5\">",
-                  "</masterTrack>",
-                  "</tracks>",
-              }));
+        (Lines{
+            "<tracks>",
+            "<audioTrack id=\"10001\" index=\"1\">",
+            "<trackOutput outputID=\"10000 type=trackID/>",
+            "</audioTrack>",
+            // No index: the track line is left out, its body is not.
+            "<audioClip fileID=\"3 id=0>",
+            "<sendSlot slotIndex=\"0\">",
+            "</audioTrack>",
+            "<busTrack id=\"10003\" index=\"4\">",
+            "</busTrack>",
+            "<masterTrack id=\"19999\" index=\"5\">",
+            "</masterTrack>",
+            "</tracks>",
+        }));
 }
 
 TEST(Tracks, MasterLineWithoutIndexIsLeftOut)
 {
-    const auto one = Session({"<?xml?>", "<tracks>", "<masterTrack id=\"10000\">", "<x/>", "</masterTrack>",
-                              "</tracks>"});
+    const auto one =
+        Session({ "<?xml?>", "<tracks>", "<masterTrack id=\"10000\">", "<x/>", "</masterTrack>", "</tracks>" });
     EXPECT_EQ(section(MergeLines(one, session2), "</busTrack>", "</tracks>"),
-              (Lines{"</busTrack>", "<x/>", "</masterTrack>", "</tracks>"}));
+        (Lines{ "</busTrack>", "<x/>", "</masterTrack>", "</tracks>" }));
 }
 
 TEST(Tracks, IndexBeforeIdIsRenumberedInPlace)
 {
-    const auto two = Session({"<?xml?>", "<tracks>", "<audioTrack index=\"1\" select=\"true\" id=\"10001\">",
-                              "</audioTrack>", "</tracks>"});
+    const auto two = Session({ "<?xml?>", "<tracks>", "<audioTrack index=\"1\" select=\"true\" id=\"10001\">",
+        "</audioTrack>", "</tracks>" });
     EXPECT_EQ(section(MergeLines(session1, two), "<audioTrack index", "</audioTrack>"),
-              (Lines{"<audioTrack index=\"5\" select=\"true\" id=\"10004\">", "</audioTrack>"}));
+        (Lines{ "<audioTrack index=\"5\" select=\"true\" id=\"10004\">", "</audioTrack>" }));
 }
 
 const std::string videoTrack1 = "<videoTrack id=\"0\" select=\"false\">";
 
 TEST(Tracks, Session1VideoBeforeItsMasterWins)
 {
-    const auto one = Session({"<?xml?>", "<tracks>", videoTrack1, "<videoClip fileID=\"1\" id=\"0\">",
-                              "</videoTrack>", "<masterTrack id=\"10000\" index=\"1\">", "</masterTrack>",
-                              "</tracks>"});
-    const auto two = Session({"<?xml?>", "<tracks>", "<videoTrack id=\"0\" select=\"true\">",
-                              "<videoClip fileID=\"2\" id=\"0\">", "</videoTrack>", "</tracks>"});
+    const auto one = Session({ "<?xml?>", "<tracks>", videoTrack1, "<videoClip fileID=\"1\" id=\"0\">", "</videoTrack>",
+        "<masterTrack id=\"10000\" index=\"1\">", "</masterTrack>", "</tracks>" });
+    const auto two = Session({ "<?xml?>", "<tracks>", "<videoTrack id=\"0\" select=\"true\">",
+        "<videoClip fileID=\"2\" id=\"0\">", "</videoTrack>", "</tracks>" });
     EXPECT_EQ(section(MergeLines(one, two), "<tracks>", "</tracks>"),
-              (Lines{"<tracks>", videoTrack1, "<videoClip fileID=\"1\" id=\"0\">", "</videoTrack>",
-                     "<masterTrack id=\"10000\" index=\"1\">", "</masterTrack>", "</tracks>"}));
+        (Lines{ "<tracks>", videoTrack1, "<videoClip fileID=\"1\" id=\"0\">", "</videoTrack>",
+            "<masterTrack id=\"10000\" index=\"1\">", "</masterTrack>", "</tracks>" }));
 }
 
 TEST(Tracks, Session2VideoTakesItsFileIdsAlong)
 {
-    const auto one = Session({"<?xml?>", "<tracks>", "<masterTrack id=\"10000\" index=\"1\">", "</masterTrack>",
-                              "</tracks>", "<files>", "<file id=\"0\"/>", "<file id=\"1\"/>", "</files>"});
-    const auto two = Session({"<?xml?>", "<tracks>", "<videoTrack id=\"0\" select=\"true\">",
-                              "<videoClip endPoint=\"9\" fileID=\"2\" id=\"0\">", "<videoFormat height=\"720\"/>",
-                              "</videoClip>", "</videoTrack>", "</tracks>"});
+    const auto one = Session({ "<?xml?>", "<tracks>", "<masterTrack id=\"10000\" index=\"1\">", "</masterTrack>",
+        "</tracks>", "<files>", "<file id=\"0\"/>", "<file id=\"1\"/>", "</files>" });
+    const auto two = Session({ "<?xml?>", "<tracks>", "<videoTrack id=\"0\" select=\"true\">",
+        "<videoClip endPoint=\"9\" fileID=\"2\" id=\"0\">", "<videoFormat height=\"720\"/>", "</videoClip>",
+        "</videoTrack>", "</tracks>" });
     EXPECT_EQ(section(MergeLines(one, two), "<tracks>", "</tracks>"),
-              (Lines{"<tracks>", "<videoTrack id=\"0\" select=\"true\">",
-                     "<videoClip endPoint=\"9\" fileID=\"4\" id=\"0\">", "<videoFormat height=\"720\"/>",
-                     "</videoClip>", "</videoTrack>", "<masterTrack id=\"10000\" index=\"1\">", "</masterTrack>",
-                     "</tracks>"}));
+        (Lines{ "<tracks>", "<videoTrack id=\"0\" select=\"true\">", "<videoClip endPoint=\"9\" fileID=\"4\" id=\"0\">",
+            "<videoFormat height=\"720\"/>", "</videoClip>", "</videoTrack>", "<masterTrack id=\"10000\" index=\"1\">",
+            "</masterTrack>", "</tracks>" }));
 }
 
 TEST(Tracks, Session2MasterAndSessionStateStayOut)
@@ -270,14 +267,14 @@ TEST(Tracks, Session2MasterAndSessionStateStayOut)
 TEST(Tracks, TrackIdsAboveTheShiftBaseAndSessionsWithSmallIds)
 {
     // With session 1's ids at or below 10000 the shift is a plain addition.
-    const auto one = Session({"<?xml?>", "<tracks>", "<audioTrack id=\"3\" index=\"1\">", "</audioTrack>",
-                              "<masterTrack id=\"1\" index=\"2\">", "</masterTrack>", "</tracks>"});
-    const auto two = Session({"<?xml?>", "<tracks>", "<busTrack id=\"2\" index=\"1\">",
-                              "<sendSlot sendOutputID=\"10005\" slotIndex=\"0\">",
-                              "<trackOutput outputID=\"10000\" type=\"trackID\"/>", "</busTrack>", "</tracks>"});
+    const auto one = Session({ "<?xml?>", "<tracks>", "<audioTrack id=\"3\" index=\"1\">", "</audioTrack>",
+        "<masterTrack id=\"1\" index=\"2\">", "</masterTrack>", "</tracks>" });
+    const auto two = Session(
+        { "<?xml?>", "<tracks>", "<busTrack id=\"2\" index=\"1\">", "<sendSlot sendOutputID=\"10005\" slotIndex=\"0\">",
+            "<trackOutput outputID=\"10000\" type=\"trackID\"/>", "</busTrack>", "</tracks>" });
     EXPECT_EQ(section(MergeLines(one, two), "<busTrack ", "</busTrack>"),
-              (Lines{"<busTrack id=\"5\" index=\"3\">", "<sendSlot sendOutputID=\"10008\" slotIndex=\"0\">",
-                     "<trackOutput outputID=\"10000\" type=\"trackID\"/>", "</busTrack>"}));
+        (Lines{ "<busTrack id=\"5\" index=\"3\">", "<sendSlot sendOutputID=\"10008\" slotIndex=\"0\">",
+            "<trackOutput outputID=\"10000\" type=\"trackID\"/>", "</busTrack>" }));
 }
 
 } // namespace
