@@ -15,10 +15,8 @@ namespace {
 // moves with the track. Without the closing quote the line is left out.
 void writeMemberLine(MergeContext& context, std::string_view line)
 {
-    if (HasClosedAttribute(line, Marker::TrackId)) {
-        const std::int32_t trackId = *ReadAttributeNumber(line, Marker::TrackId);
-        context.out.WriteLine(*ReplaceAttributeValue(line, Marker::TrackId, NewTrackId(trackId, context.state)));
-    }
+    WriteRenumbered(context.out, line, Marker::TrackId,
+        [&](std::int32_t trackId) { return std::optional<std::int32_t>(NewTrackId(trackId, context.state)); });
 }
 
 // Session 2's block as it stands, group ids kept, for a session 1 that has
@@ -125,13 +123,11 @@ std::size_t CopyMetronome(MergeContext& context, std::size_t opening)
     for (std::size_t k = opening; k <= end; ++k) {
         const std::string_view line = lines[k];
         // The metronome plays into session 1's master, which has a new id now.
-        if (StartsWith(line, "<trackOutput ") && HasClosedAttribute(line, Marker::OutputId)) {
-            if (const auto target = NewSession1Target(*ReadAttributeNumber(line, Marker::OutputId), state)) {
-                context.out.WriteLine(*ReplaceAttributeValue(line, Marker::OutputId, *target));
-                continue;
-            }
-        }
-        context.out.WriteLine(line);
+        const bool written = StartsWith(line, "<trackOutput ") &&
+            WriteRenumbered(context.out, line, Marker::OutputId,
+                [&](std::int32_t target) { return NewSession1Target(target, state); });
+        if (!written)
+            context.out.WriteLine(line);
     }
     return end;
 }

@@ -13,10 +13,8 @@ namespace {
 // whose id is not closed is left out.
 void writeSession2File(MergeContext& context, std::string_view line)
 {
-    if (HasClosedAttribute(line, Marker::Id)) {
-        const std::int32_t id = *ReadAttributeNumber(line, Marker::Id);
-        context.out.WriteLine(*ReplaceAttributeValue(line, Marker::Id, NewFileId(id, context.state)));
-    }
+    WriteRenumbered(context.out, line, Marker::Id,
+        [&](std::int32_t id) { return std::optional<std::int32_t>(NewFileId(id, context.state)); });
 }
 
 std::size_t mergeIntoFileList(MergeContext& context, std::size_t opening)

@@ -11,41 +11,29 @@ namespace tandem::engine {
 
 namespace {
 
-// A routing line of session 1: re-pointed only when it targets session 1's
-// own master; written unchanged otherwise.
+// A routing line of session 1 is re-pointed only when it targets session
+// 1's own master; otherwise, and without the attribute, it stays as it is.
 void writeSession1Routing(MergeContext& context, std::string_view line, std::string_view marker)
 {
-    if (HasClosedAttribute(line, marker)) {
-        if (const auto target = NewSession1Target(*ReadAttributeNumber(line, marker), context.state)) {
-            context.out.WriteLine(*ReplaceAttributeValue(line, marker, *target));
-            return;
-        }
-    }
-    context.out.WriteLine(line);
+    if (!WriteRenumbered(
+            context.out, line, marker, [&](std::int32_t target) { return NewSession1Target(target, context.state); }))
+        context.out.WriteLine(line);
 }
 
-// A routing line of session 2. Returns false when the line lacks the
-// attribute or its closing quote (the caller decides about such lines).
+// A routing line of session 2; false when it lacks the attribute or its
+// closing quote.
 bool writeSession2Routing(MergeContext& context, std::string_view line, std::string_view marker)
 {
-    if (!HasClosedAttribute(line, marker))
-        return false;
-    if (const auto target = NewSession2Target(*ReadAttributeNumber(line, marker), context.state))
-        context.out.WriteLine(*ReplaceAttributeValue(line, marker, *target));
-    else
-        context.out.WriteLine(line);
-    return true;
+    return WriteRenumbered(
+        context.out, line, marker, [&](std::int32_t target) { return NewSession2Target(target, context.state); });
 }
 
 // Session 2's clips and video clips name their media by file id.
 void writeWithNewFileId(MergeContext& context, std::string_view line)
 {
-    if (HasClosedAttribute(line, Marker::FileId)) {
-        const std::int32_t fileId = *ReadAttributeNumber(line, Marker::FileId);
-        context.out.WriteLine(*ReplaceAttributeValue(line, Marker::FileId, NewFileId(fileId, context.state)));
-    } else {
+    if (!WriteRenumbered(context.out, line, Marker::FileId,
+            [&](std::int32_t fileId) { return std::optional<std::int32_t>(NewFileId(fileId, context.state)); }))
         context.out.WriteLine(line);
-    }
 }
 
 // A session 2 "<audioTrack " or "<busTrack " line gets its new id and index;
@@ -63,49 +51,57 @@ void writeSession2TrackLine(MergeContext& context, std::string_view line)
     context.out.WriteLine(ReplaceIdAndIndex(line, newId, newIndex));
 }
 
-std::size_t insertAudioTrack(MergeContext& context, std::size_t trackLine)
+// Writes the lines after a track line up to and including the one that
+// closes the track, each through `writeBodyLine`. Returns the closing line's
+// position (the last position when the track is never closed).
+template <typename IsClosing, typename WriteBodyLine>
+std::size_t copyTrackBody(MergeContext& context, const SessionLines& lines, std::size_t trackLine, IsClosing isClosing,
+    WriteBodyLine writeBodyLine)
 {
-    const SessionLines& lines = context.session2;
-    writeSession2TrackLine(context, lines[trackLine]);
-    std::size_t k = trackLine + 1;
-    for (; k < lines.size(); ++k) {
+    for (std::size_t k = trackLine + 1; k < lines.size(); ++k) {
         const std::string_view line = lines[k];
-        if (StartsWith(line, "<audioClip ") && Contains(line, Marker::FileId)) {
-            writeWithNewFileId(context, line);
-        } else if (StartsWith(line, "</audioTrack>")) {
+        if (isClosing(line)) {
             context.out.WriteLine(line);
             return k;
-        } else if (StartsWith(line, "<trackOutput ")) {
-            writeSession2Routing(context, line, Marker::OutputId);
-        } else if (StartsWith(line, "<sendSlot ")) {
-            if (!writeSession2Routing(context, line, Marker::SendOutputId))
-                context.out.WriteLine(line);
-        } else {
-            context.out.WriteLine(line);
         }
+        writeBodyLine(line);
     }
-    return k - 1;
+    return lines.size() - 1;
 }
 
+std::size_t insertAudioTrack(MergeContext& context, std::size_t trackLine)
+{
+    writeSession2TrackLine(context, context.session2[trackLine]);
+    return copyTrackBody(
+        context, context.session2, trackLine, [](std::string_view line) { return StartsWith(line, "</audioTrack>"); },
+        [&](std::string_view line) {
+            if (StartsWith(line, "<audioClip ") && Contains(line, Marker::FileId))
+                writeWithNewFileId(context, line);
+            else if (StartsWith(line, "<trackOutput "))
+                writeSession2Routing(context, line, Marker::OutputId);
+            else if (StartsWith(line, "<sendSlot ")) {
+                // A send without its target passes as it is.
+                if (!writeSession2Routing(context, line, Marker::SendOutputId))
+                    context.out.WriteLine(line);
+            } else
+                context.out.WriteLine(line);
+        });
+}
+
+// Routing lines of a bus without their attribute are left out.
 std::size_t insertBusTrack(MergeContext& context, std::size_t trackLine)
 {
-    const SessionLines& lines = context.session2;
-    writeSession2TrackLine(context, lines[trackLine]);
-    std::size_t k = trackLine + 1;
-    for (; k < lines.size(); ++k) {
-        const std::string_view line = lines[k];
-        if (StartsWith(line, "<sendSlot ")) {
-            writeSession2Routing(context, line, Marker::SendOutputId);
-        } else if (StartsWith(line, "<trackOutput ")) {
-            writeSession2Routing(context, line, Marker::OutputId);
-        } else if (StartsWith(line, "</busTrack>")) {
-            context.out.WriteLine(line);
-            return k;
-        } else {
-            context.out.WriteLine(line);
-        }
-    }
-    return k - 1;
+    writeSession2TrackLine(context, context.session2[trackLine]);
+    return copyTrackBody(
+        context, context.session2, trackLine, [](std::string_view line) { return StartsWith(line, "</busTrack>"); },
+        [&](std::string_view line) {
+            if (StartsWith(line, "<sendSlot "))
+                writeSession2Routing(context, line, Marker::SendOutputId);
+            else if (StartsWith(line, "<trackOutput "))
+                writeSession2Routing(context, line, Marker::OutputId);
+            else
+                context.out.WriteLine(line);
+        });
 }
 
 // Session 2's video track is written only when session 1 has not written
@@ -149,29 +145,24 @@ void insertSession2Tracks(MergeContext& context)
 
 std::size_t copySession1Track(MergeContext& context, std::size_t trackLine)
 {
-    const SessionLines& lines = context.session1;
     MergeState& state = context.state;
-    const std::string_view trackHeader = lines[trackLine];
+    const std::string_view trackHeader = context.session1[trackLine];
     if (const auto id = ReadAttributeNumber(trackHeader, Marker::Id))
         state.maxTrackId = std::max(state.maxTrackId, *id);
     if (const auto index = ReadAttributeNumber(trackHeader, Marker::Index))
         state.maxTrackIndex = std::max(state.maxTrackIndex, *index);
     context.out.WriteLine(trackHeader);
-    std::size_t k = trackLine + 1;
-    for (; k < lines.size(); ++k) {
-        const std::string_view line = lines[k];
-        if (StartsWith(line, "<trackOutput ")) {
-            writeSession1Routing(context, line, Marker::OutputId);
-        } else if (StartsWith(line, "<sendSlot ")) {
-            writeSession1Routing(context, line, Marker::SendOutputId);
-        } else if (StartsWith(line, "</audioTrack>") || StartsWith(line, "</busTrack>")) {
-            context.out.WriteLine(line);
-            return k;
-        } else {
-            context.out.WriteLine(line);
-        }
-    }
-    return k - 1;
+    return copyTrackBody(
+        context, context.session1, trackLine,
+        [](std::string_view line) { return StartsWith(line, "</audioTrack>") || StartsWith(line, "</busTrack>"); },
+        [&](std::string_view line) {
+            if (StartsWith(line, "<trackOutput "))
+                writeSession1Routing(context, line, Marker::OutputId);
+            else if (StartsWith(line, "<sendSlot "))
+                writeSession1Routing(context, line, Marker::SendOutputId);
+            else
+                context.out.WriteLine(line);
+        });
 }
 
 std::size_t mergeAtMasterTrack(MergeContext& context, std::size_t masterLine)

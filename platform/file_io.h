@@ -38,7 +38,11 @@ public:
     const std::string& TempPath() const { return tempPath_; }
 
 private:
+    // The operating system's part: close the handle, put the temporary file
+    // in place of the final one, remove the temporary file.
     int closeHandle();
+    int moveOntoFinalPath();
+    void removeTempFile();
 
     std::string finalPath_;
     std::string tempPath_;

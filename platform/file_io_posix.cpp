@@ -80,8 +80,6 @@ int ReadWholeFile(const std::string& path, FileBytes& out)
     return result;
 }
 
-OutputFile::~OutputFile() { Discard(); }
-
 int OutputFile::Create(const std::string& finalPath)
 {
     Discard();
@@ -142,28 +140,11 @@ int OutputFile::closeHandle()
     return result == 0 ? ErrorNumber::None : lastError(finalPath_);
 }
 
-int OutputFile::Commit()
+int OutputFile::moveOntoFinalPath()
 {
-    if (tempPath_.empty())
-        return ErrorNumber::PathFileAccessError;
-    int result = closeHandle();
-    if (result == ErrorNumber::None && ::rename(tempPath_.c_str(), finalPath_.c_str()) != 0)
-        result = lastError(finalPath_);
-    if (result != ErrorNumber::None) {
-        Discard();
-        return result;
-    }
-    tempPath_.clear();
-    return ErrorNumber::None;
+    return ::rename(tempPath_.c_str(), finalPath_.c_str()) == 0 ? ErrorNumber::None : lastError(finalPath_);
 }
 
-void OutputFile::Discard()
-{
-    closeHandle();
-    if (!tempPath_.empty()) {
-        ::unlink(tempPath_.c_str());
-        tempPath_.clear();
-    }
-}
+void OutputFile::removeTempFile() { ::unlink(tempPath_.c_str()); }
 
 } // namespace tandem::platform

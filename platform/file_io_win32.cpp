@@ -69,8 +69,6 @@ int ReadWholeFile(const std::string& path, FileBytes& out)
     return result;
 }
 
-OutputFile::~OutputFile() { Discard(); }
-
 int OutputFile::Create(const std::string& finalPath)
 {
     Discard();
@@ -124,33 +122,15 @@ int OutputFile::closeHandle()
     return closed ? ErrorNumber::None : lastError();
 }
 
-int OutputFile::Commit()
+int OutputFile::moveOntoFinalPath()
 {
-    if (tempPath_.empty())
-        return ErrorNumber::PathFileAccessError;
-    int result = closeHandle();
     const std::wstring temp = Utf8ToWide(tempPath_);
-    if (result == ErrorNumber::None) {
-        SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (!MoveFileExW(
-                temp.c_str(), Utf8ToWide(finalPath_).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            result = lastError();
-    }
-    if (result != ErrorNumber::None) {
-        Discard();
-        return result;
-    }
-    tempPath_.clear();
-    return ErrorNumber::None;
+    SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
+    const BOOL moved =
+        MoveFileExW(temp.c_str(), Utf8ToWide(finalPath_).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return moved ? ErrorNumber::None : lastError();
 }
 
-void OutputFile::Discard()
-{
-    closeHandle();
-    if (!tempPath_.empty()) {
-        DeleteFileW(Utf8ToWide(tempPath_).c_str());
-        tempPath_.clear();
-    }
-}
+void OutputFile::removeTempFile() { DeleteFileW(Utf8ToWide(tempPath_).c_str()); }
 
 } // namespace tandem::platform

@@ -1,0 +1,32 @@
+#include "errors.h"
+#include "file_io.h"
+
+namespace tandem::platform {
+
+OutputFile::~OutputFile() { Discard(); }
+
+int OutputFile::Commit()
+{
+    if (tempPath_.empty())
+        return ErrorNumber::PathFileAccessError;
+    int result = closeHandle();
+    if (result == ErrorNumber::None)
+        result = moveOntoFinalPath();
+    if (result != ErrorNumber::None) {
+        Discard();
+        return result;
+    }
+    tempPath_.clear();
+    return ErrorNumber::None;
+}
+
+void OutputFile::Discard()
+{
+    closeHandle();
+    if (!tempPath_.empty()) {
+        removeTempFile();
+        tempPath_.clear();
+    }
+}
+
+} // namespace tandem::platform
