@@ -10,7 +10,9 @@ constexpr std::string_view Indentation = "                                      
 
 } // namespace
 
-LineSink::LineSink(const std::string& path) : file_(std::fopen(path.c_str(), "wb")), path_(path)
+LineSink::LineSink(const std::string& path)
+    : file_(std::fopen(path.c_str(), "wb"))
+    , path_(path)
 {
     if (!file_)
         throw std::runtime_error("cannot create " + path);

@@ -10,7 +10,7 @@ namespace tandem::bench {
 // Writes a session one LF-terminated line at a time through stdio's buffer,
 // so writing a session of any size takes the same little memory. A sink
 // made without a path only counts bytes: the generator uses one to learn
-// how large a track turns out before it decides how many to write.
+// how large a session turns out before it decides how many tracks to write.
 class LineSink {
 public:
     LineSink() = default;

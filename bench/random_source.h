@@ -8,7 +8,10 @@ namespace tandem::bench {
 // this one does not, so a seed names the same session on every platform.
 class RandomSource {
 public:
-    explicit RandomSource(std::uint64_t seed) : state_(seed) {}
+    explicit RandomSource(std::uint64_t seed)
+        : state_(seed)
+    {
+    }
 
     std::uint64_t Next()
     {
@@ -19,7 +22,10 @@ public:
     }
 
     // In [0, bound); bound must be positive.
-    std::int64_t Below(std::int64_t bound) { return static_cast<std::int64_t>(Next() % static_cast<std::uint64_t>(bound)); }
+    std::int64_t Below(std::int64_t bound)
+    {
+        return static_cast<std::int64_t>(Next() % static_cast<std::uint64_t>(bound));
+    }
     std::int64_t Between(std::int64_t low, std::int64_t high) { return low + Below(high - low + 1); }
     bool Chance(int percent) { return Below(100) < percent; }
     // In [0, 1), with the 24 bits a float parameter value carries.

@@ -3,6 +3,7 @@
 #include "random_source.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace tandem::bench {
@@ -43,7 +44,9 @@ std::vector<BusPlan> planBuses(RandomSource& random, int firstId)
     }
     for (std::size_t position = 0; position < buses.size(); ++position) {
         const std::size_t later = buses.size() - position - 1;
-        auto pickLater = [&] { return buses[position + 1 + static_cast<std::size_t>(random.Below(static_cast<std::int64_t>(later)))].id; };
+        auto pickLater = [&] {
+            return buses[position + 1 + static_cast<std::size_t>(random.Below(static_cast<std::int64_t>(later)))].id;
+        };
         buses[position].outputId = later > 0 && random.Chance(30) ? pickLater() : MasterId;
         if (later > 0 && random.Chance(25))
             buses[position].sendIds.push_back(pickLater());

@@ -36,8 +36,8 @@ struct SessionPlan {
     int subclipMarkerCount = 0;
 };
 
-// `targetBytes` scales the sections after the tracks (files, clip groups,
-// markers); the tracks fill the rest of the size, which is why the caller
+// `targetBytes` scales the clip groups and markers; the tracks, each with
+// one file entry, fill the rest of the size, which is why the caller
 // chooses their number.
 SessionPlan PlanSession(std::uint64_t seed, std::uint64_t targetBytes, int audioTrackCount);
 

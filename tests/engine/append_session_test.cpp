@@ -71,18 +71,5 @@ TEST(AppendSession, WriteFailureMessages)
         "Error Writing to File '/t/x.sesx'.  \nPermission denied\n\nFile may be in use");
 }
 
-TEST(AppendSession, InputsAreNeverChanged)
-{
-    TempDir dir;
-    const std::string one =
-        Session({ "<?xml?>", "<tracks>", "<masterTrack id=\"10000\" index=\"1\">", "</masterTrack>", "</tracks>" });
-    const std::string two = Session({ "<?xml?>", "<tracks>", "<audioTrack id=\"10001\" index=\"1\">",
-        "\t<trackOutput outputID=\"10000\"/>", "</audioTrack>", "</tracks>" });
-    const auto outcome = test::MergeOutcome(dir, one, two);
-    ASSERT_TRUE(outcome.succeeded);
-    EXPECT_EQ(dir.Read("One.sesx"), one);
-    EXPECT_EQ(dir.Read("Two.sesx"), two);
-}
-
 } // namespace
 } // namespace tandem::engine

@@ -84,16 +84,5 @@ INSTANTIATE_TEST_SUITE_P(Files, EmptyFileListTest,
             withFiles({ "<files/>" }), { "<files>", "<file id=\"0\"/>", "</files>", "" } }),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Files, ClipsOfSession2PointAtTheirRenumberedFiles)
-{
-    const auto one = Session({ "<?xml?>", "<tracks>", "<masterTrack id=\"10000\" index=\"1\">", "</masterTrack>",
-        "</tracks>", "<files>", "<file id=\"3\"/>", "</files>" });
-    const auto two = Session({ "<?xml?>", "<tracks>", "<audioTrack id=\"10001\" index=\"1\">",
-        "<audioClip fileID=\"0\" id=\"0\">", "</audioTrack>", "</tracks>", "<files>", "<file id=\"0\"/>", "</files>" });
-    const auto lines = MergeLines(one, two);
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "<audioClip fileID=\"4\" id=\"0\">"), lines.end());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "<file id=\"4\"/>"), lines.end());
-}
-
 } // namespace
 } // namespace tandem::engine

@@ -136,5 +136,19 @@ TEST(SessionState, Session1sPassesWhole)
         (Lines{ "<?xml?>", "<sessionState a=\"1\">", "<selectionState/>", "</sessionState>", "<after/>", "" }));
 }
 
+TEST(Metronome, FollowsSession1sMasterToItsNewId)
+{
+    const std::string one = "<?xml?>\n<tracks>\n<masterTrack id=\"10000\" index=\"1\">\n</masterTrack>\n</tracks>\n"
+                            "<metronome enabled=\"false\">\n<metronomeTrack id=\"40000\" index=\"0\">\n"
+                            "<trackOutput outputID=\"10000\" type=\"trackID\"/>\n<sendSlot sendOutputID=\"10000\">\n"
+                            "<trackOutput outputID=\"3\" type=\"hardwareOutput\"/>\n</metronomeTrack>\n</metronome>\n";
+    const std::string two = "<?xml?>\n<tracks>\n<masterTrack id=\"10000\" index=\"1\">\n</masterTrack>\n</tracks>\n";
+    const auto lines = MergeLines(one, two);
+    EXPECT_EQ(Lines(lines.end() - 8, lines.end()),
+        (Lines{ "<metronome enabled=\"false\">", "<metronomeTrack id=\"40000\" index=\"0\">",
+            "<trackOutput outputID=\"19999\" type=\"trackID\"/>", "<sendSlot sendOutputID=\"10000\">",
+            "<trackOutput outputID=\"3\" type=\"hardwareOutput\"/>", "</metronomeTrack>", "</metronome>", "" }));
+}
+
 } // namespace
 } // namespace tandem::engine

@@ -50,16 +50,6 @@ INSTANTIATE_TEST_SUITE_P(Output, OutputNameTest,
         NameCase{ ".sesx", "b.sesx", " + b.sesx", "<name>+b</name>" },
         NameCase{ "noext", "other", " + other", "<name>+</name>" }));
 
-TEST(Output, TargetWithOrWithoutSeparatorGivesOnePath)
-{
-    const auto names = MakeOutputNames("a.sesx", "b.sesx");
-    ASSERT_TRUE(names);
-    EXPECT_EQ(OutputPath("/t", *names), OutputPath("/t" + sep, *names));
-    // Either separator counts as already there.
-    EXPECT_EQ(OutputPath("/t\\", *names), "/t\\a + b.sesx");
-    EXPECT_EQ(OutputPath("/t/", *names), "/t/a + b.sesx");
-}
-
 TEST(Output, FileNamesTooShortAreRefused)
 {
     EXPECT_FALSE(MakeOutputNames("/x/a.se", "/x/b.sesx"));

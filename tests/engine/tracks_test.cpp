@@ -254,16 +254,6 @@ TEST(Tracks, Session2VideoTakesItsFileIdsAlong)
             "</masterTrack>", "</tracks>" }));
 }
 
-TEST(Tracks, Session2MasterAndSessionStateStayOut)
-{
-    const auto lines = MergeLines(session1, session2);
-    for (const auto& line : lines) {
-        EXPECT_NE(line, "<trackOutput outputID=\"2\" type=\"hardwareOutput\"/>");
-        EXPECT_NE(line.rfind("<sessionState", 0), 0u);
-        EXPECT_NE(line, "<session sampleRate=\"44100\">");
-    }
-}
-
 TEST(Tracks, TrackIdsAboveTheShiftBaseAndSessionsWithSmallIds)
 {
     // With session 1's ids at or below 10000 the shift is a plain addition.
@@ -275,6 +265,17 @@ TEST(Tracks, TrackIdsAboveTheShiftBaseAndSessionsWithSmallIds)
     EXPECT_EQ(section(MergeLines(one, two), "<busTrack ", "</busTrack>"),
         (Lines{ "<busTrack id=\"5\" index=\"3\">", "<sendSlot sendOutputID=\"10008\" slotIndex=\"0\">",
             "<trackOutput outputID=\"10000\" type=\"trackID\"/>", "</busTrack>" }));
+}
+
+TEST(Tracks, LongLinesMergeLikeShortOnes)
+{
+    const std::string longName(70000, 'n');
+    const std::string clip = "<audioClip name=\"" + longName + "\" fileID=\"0\" id=\"0\">";
+    const auto two =
+        Session({ "<?xml?>", "<tracks>", "<audioTrack id=\"10001\" index=\"1\">", clip, "</audioTrack>", "</tracks>" });
+    const auto lines = MergeLines(session1, two);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "<audioClip name=\"" + longName + "\" fileID=\"1\" id=\"0\">"),
+        lines.end());
 }
 
 } // namespace
