@@ -30,7 +30,9 @@ public:
     // read-only file and (75) when it is a folder, before anything is written.
     int Create(const std::string& finalPath);
     int Write(const char* data, std::size_t size);
-    // Flushes and closes the temporary file and renames it onto the final name.
+    // Flushes the temporary file to the disk, closes it and renames it onto
+    // the final name, so that after a crash either the old file or the
+    // complete new one is there.
     int Commit();
     // Closes and removes the temporary file; safe to call at any time.
     void Discard();
@@ -38,8 +40,10 @@ public:
     const std::string& TempPath() const { return tempPath_; }
 
 private:
-    // The operating system's part: close the handle, put the temporary file
-    // in place of the final one, remove the temporary file.
+    // The operating system's part: force the bytes to the disk, close the
+    // handle, put the temporary file in place of the final one, remove the
+    // temporary file.
+    int flushToDisk();
     int closeHandle();
     int moveOntoFinalPath();
     void removeTempFile();

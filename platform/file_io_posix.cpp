@@ -131,6 +131,13 @@ int OutputFile::Write(const char* data, std::size_t size)
     return ErrorNumber::None;
 }
 
+int OutputFile::flushToDisk()
+{
+    if (fd_ >= 0 && ::fsync(fd_) != 0)
+        return lastError(finalPath_);
+    return ErrorNumber::None;
+}
+
 int OutputFile::closeHandle()
 {
     if (fd_ < 0)

@@ -113,6 +113,13 @@ int OutputFile::Write(const char* data, std::size_t size)
     return ErrorNumber::None;
 }
 
+int OutputFile::flushToDisk()
+{
+    if (handle_ != nullptr && !FlushFileBuffers(static_cast<HANDLE>(handle_)))
+        return lastError();
+    return ErrorNumber::None;
+}
+
 int OutputFile::closeHandle()
 {
     if (handle_ == nullptr)

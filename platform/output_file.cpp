@@ -9,7 +9,9 @@ int OutputFile::Commit()
 {
     if (tempPath_.empty())
         return ErrorNumber::PathFileAccessError;
-    int result = closeHandle();
+    int result = flushToDisk();
+    if (result == ErrorNumber::None)
+        result = closeHandle();
     if (result == ErrorNumber::None)
         result = moveOntoFinalPath();
     if (result != ErrorNumber::None) {
