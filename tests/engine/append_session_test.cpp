@@ -37,7 +37,7 @@ TEST_P(ReadFailureTest, ReportsTheReadPhaseAndWritesNothing)
     EXPECT_EQ(outcome.phase, Phase::Read);
     EXPECT_EQ(outcome.errorNumber, GetParam().errorNumber);
     const auto message = OutcomeMessage(outcome);
-    EXPECT_EQ(message.icon, MessageBoxText::Icon::Critical);
+    EXPECT_EQ(message.icon, platform::Message::Icon::Critical);
     EXPECT_EQ(message.title, "Error " + std::to_string(GetParam().errorNumber));
     EXPECT_EQ(message.text, std::string("Attempting to open SESX session file\n") + GetParam().description);
     EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "One.sesx", "folder.sesx" }));
@@ -56,7 +56,7 @@ TEST(AppendSession, CompletionMessageNamesBothInputsAndTheNewFile)
     const auto outcome = test::MergeOutcome(dir, Session({ "<?xml?>", "<a/>" }), Session({ "<?xml?>" }));
     ASSERT_TRUE(outcome.succeeded);
     const auto message = OutcomeMessage(outcome);
-    EXPECT_EQ(message.icon, MessageBoxText::Icon::Information);
+    EXPECT_EQ(message.icon, platform::Message::Icon::Information);
     EXPECT_EQ(message.title, "Process completed...");
     EXPECT_EQ(message.text,
         dir.Path("Two.sesx") + "\r\n appended to \r\n" + dir.Path("One.sesx") +

@@ -141,7 +141,7 @@ TEST(Output, ReadOnlyTargetFileIsPermissionDeniedWithTheFileInUseText)
     EXPECT_FALSE(outcome.succeeded);
     EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::PermissionDenied);
     const auto message = OutcomeMessage(outcome);
-    EXPECT_EQ(message.icon, MessageBoxText::Icon::Critical);
+    EXPECT_EQ(message.icon, platform::Message::Icon::Critical);
     EXPECT_EQ(message.title, "Error 70");
     EXPECT_EQ(message.text, "Error Writing to File '" + existing + "'.  \nPermission denied\n\nFile may be in use");
     EXPECT_EQ(dir.Read("One + Two.sesx"), "old content");

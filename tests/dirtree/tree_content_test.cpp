@@ -1,0 +1,199 @@
+#include "dirtree_test_fixture.h"
+#include "scripted_prompt.h"
+
+#include "busy_pointer.h"
+
+namespace tandem::test {
+namespace {
+
+using Texts = std::vector<std::string>;
+const std::string placeholder = "~CustomTree~";
+
+TEST_F(DirtreeTest, StartsWithTheCurrentDriveAndFolder)
+{
+    EXPECT_EQ(tree_->Path().toStdString(), Root('T') + "Audio");
+    EXPECT_EQ(TopTexts(), Texts{ Root('T') + " [TESTVOL]" });
+}
+
+TEST_F(DirtreeTest, DrivesAreNamedByRootAndLabel)
+{
+    tree_->setDriveLetters(QStringLiteral("tren"));
+    EXPECT_EQ(tree_->DriveLetters(), QStringLiteral("TREN"));
+    // Sorted by text; removable drives show their root alone.
+    EXPECT_EQ(TopTexts(), (Texts{ Root('E'), Root('N') + " []", Root('R'), Root('T') + " [TESTVOL]" }));
+    EXPECT_EQ(DirtreeNodes::PictureKey(Node(Root('T'))), QStringLiteral("FixedDisk"));
+    EXPECT_EQ(DirtreeNodes::PictureKey(Node(Root('R'))), QStringLiteral("RemoveableDisk"));
+    EXPECT_EQ(DirtreeNodes::PictureKey(Node(Root('E'))), QStringLiteral("CDRom"));
+    EXPECT_EQ(DirtreeNodes::PictureKey(Node(Root('N'))), QStringLiteral("NetworkDisk"));
+    // Removable media are not read: a placeholder stands in for their folders.
+    EXPECT_EQ(ChildTexts(Node(Root('R'))), Texts{ placeholder });
+    EXPECT_NE(Node(Root('R') + placeholder), nullptr);
+    EXPECT_EQ(ChildTexts(Node(Root('N'))), Texts{ "Share" });
+}
+
+TEST_F(DirtreeTest, ListsVisibleFoldersWithPlaceholdersWhereSubfoldersWait)
+{
+    QTreeWidgetItem* drive = Node(Root('T'));
+    EXPECT_EQ(ChildTexts(drive), (Texts{ "Audio", "Empty", "MyRecycled", "OnlyHidden", "recycled" }));
+    EXPECT_EQ(ChildTexts(Node(Root('T') + "Audio")), Texts{ placeholder });
+    EXPECT_NE(Node(Root('T') + "Audio/" + placeholder), nullptr);
+    EXPECT_EQ(ChildTexts(Node(Root('T') + "Empty")), Texts{});
+    // A hidden subfolder gives an expand button but never shows.
+    QTreeWidgetItem* onlyHidden = Node(Root('T') + "OnlyHidden");
+    EXPECT_EQ(ChildTexts(onlyHidden), Texts{ placeholder });
+    onlyHidden->setExpanded(true);
+    EXPECT_EQ(ChildTexts(onlyHidden), Texts{});
+}
+
+TEST_F(DirtreeTest, FolderTagsAndPictures)
+{
+    QTreeWidgetItem* audio = Node(Root('T') + "Audio");
+    EXPECT_EQ(DirtreeNodes::Tag(audio), QStringLiteral("Visible"));
+    EXPECT_EQ(DirtreeNodes::PictureKey(audio), QStringLiteral("ClosedFolder"));
+    QTreeWidgetItem* recycled = Node(Root('T') + "recycled");
+    EXPECT_EQ(DirtreeNodes::Tag(recycled), QString());
+    EXPECT_EQ(DirtreeNodes::PictureKey(recycled), QStringLiteral("Recycled"));
+
+    audio->setExpanded(true);
+    EXPECT_EQ(DirtreeNodes::PictureKey(audio), QStringLiteral("OpenFolder"));
+    audio->setExpanded(false);
+    EXPECT_EQ(DirtreeNodes::PictureKey(audio), QStringLiteral("ClosedFolder"));
+
+    // The name test at listing time is exact; later the key's end decides.
+    QTreeWidgetItem* myRecycled = Node(Root('T') + "MyRecycled");
+    EXPECT_EQ(DirtreeNodes::PictureKey(myRecycled), QStringLiteral("ClosedFolder"));
+    myRecycled->setExpanded(true);
+    EXPECT_EQ(DirtreeNodes::PictureKey(myRecycled), QStringLiteral("Recycled"));
+    myRecycled->setExpanded(false);
+    EXPECT_EQ(DirtreeNodes::PictureKey(myRecycled), QStringLiteral("Recycled"));
+
+    // A host may tag a node hidden; it then gets the faded pictures.
+    DirtreeNodes::SetTag(audio, QStringLiteral("Hidden"));
+    audio->setExpanded(true);
+    EXPECT_EQ(DirtreeNodes::PictureKey(audio), QStringLiteral("OpenFolder2"));
+    audio->setExpanded(false);
+    EXPECT_EQ(DirtreeNodes::PictureKey(audio), QStringLiteral("ClosedFolder2"));
+}
+
+TEST_F(DirtreeTest, FoldersLoadOnExpandAndUnloadOnCollapse)
+{
+    QTreeWidgetItem* audio = Node(Root('T') + "Audio");
+    audio->setExpanded(true);
+    EXPECT_EQ(ChildTexts(audio), Texts{ "Sessions" });
+    EXPECT_EQ(Node(Root('T') + "Audio/" + placeholder), nullptr);
+    EXPECT_NE(Node(Root('T') + "Audio/Sessions"), nullptr);
+
+    fs::create_directory(base_ / "t" / "Audio" / "Added");
+    audio->setExpanded(false);
+    EXPECT_EQ(ChildTexts(audio), Texts{ placeholder });
+    EXPECT_EQ(Node(Root('T') + "Audio/Sessions"), nullptr);
+    audio->setExpanded(true);
+    EXPECT_EQ(ChildTexts(audio), (Texts{ "Added", "Sessions" }));
+}
+
+TEST_F(DirtreeTest, CollapsingAFixedDriveKeepsItsFolders)
+{
+    QTreeWidgetItem* drive = Node(Root('T'));
+    drive->setExpanded(true);
+    drive->setExpanded(false);
+    EXPECT_EQ(ChildTexts(drive).size(), 5u);
+}
+
+TEST_F(DirtreeTest, RemovableDrivesLoadWhenOpenedAndForgetWhenClosed)
+{
+    tree_->setDriveLetters(QStringLiteral("RE"));
+    QTreeWidgetItem* removable = Node(Root('R'));
+    removable->setExpanded(true);
+    EXPECT_EQ(ChildTexts(removable), Texts{ "Disc" });
+    EXPECT_EQ(Node(Root('R'))->text(0).toStdString(), Root('R'));
+    removable->setExpanded(false);
+    EXPECT_EQ(ChildTexts(removable), Texts{ placeholder });
+
+    // A disc without folders: opening it leaves no children, and a click
+    // brings the placeholder back so that it can be opened again.
+    QTreeWidgetItem* cd = Node(Root('E'));
+    cd->setExpanded(true);
+    EXPECT_EQ(ChildTexts(cd), Texts{});
+    Click(cd);
+    EXPECT_EQ(ChildTexts(cd), Texts{ placeholder });
+    EXPECT_FALSE(cd->isExpanded());
+}
+
+TEST_F(DirtreeTest, DrivesOnly)
+{
+    tree_->setListDrivesOnly(true);
+    EXPECT_EQ(ChildTexts(Node(Root('T'))).size(), 5u); // not until the next rebuild
+    tree_->setDriveLetters(QStringLiteral("TR"));
+    EXPECT_EQ(ChildTexts(Node(Root('T'))), Texts{});
+    EXPECT_EQ(ChildTexts(Node(Root('R'))), Texts{});
+    EXPECT_EQ(tree_->Nodes().Count(), 2);
+}
+
+TEST_F(DirtreeTest, BadLetterFallsBackToTheCurrentDrive)
+{
+    ScriptedPrompt prompt;
+    tree_->setDriveLetters(QStringLiteral("RQE"));
+    ASSERT_EQ(prompt.Shown().size(), 1u);
+    EXPECT_EQ(prompt.Shown()[0].icon, platform::Message::Icon::Critical);
+    EXPECT_EQ(prompt.Shown()[0].title, "Error");
+    EXPECT_EQ(prompt.Shown()[0].text, "Invalid Drive Specification - Cannot Find Drive Q");
+    EXPECT_EQ(tree_->DriveLetters(), QStringLiteral("T"));
+    EXPECT_EQ(TopTexts(), Texts{ Root('T') + " [TESTVOL]" });
+}
+
+TEST_F(DirtreeTest, EmptyLettersGiveAnEmptyTreeWithoutAMessage)
+{
+    ScriptedPrompt prompt;
+    tree_->setDriveLetters(QString());
+    EXPECT_TRUE(prompt.Shown().empty());
+    EXPECT_EQ(tree_->Nodes().Count(), 0);
+}
+
+TEST_F(DirtreeTest, RepeatedLettersShowTheDriveOnce)
+{
+    tree_->setDriveLetters(QStringLiteral("TtT"));
+    EXPECT_EQ(TopTexts().size(), 1u);
+    EXPECT_EQ(ChildTexts(Node(Root('T'))).size(), 5u);
+}
+
+TEST_F(DirtreeTest, ReadingDriveLettersRebuildsTheTree)
+{
+    Node(Root('T') + "Audio")->setExpanded(true);
+    ASSERT_NE(Node(Root('T') + "Audio/Sessions"), nullptr);
+    EXPECT_EQ(tree_->DriveLetters(), QStringLiteral("T"));
+    EXPECT_EQ(Node(Root('T') + "Audio/Sessions"), nullptr);
+    EXPECT_EQ(ChildTexts(Node(Root('T') + "Audio")), Texts{ placeholder });
+}
+
+TEST_F(DirtreeTest, UnsortedKeepsInsertionOrderFromTheNextRebuild)
+{
+    tree_->setDriveLetters(QStringLiteral("TR"));
+    EXPECT_EQ(TopTexts(), (Texts{ Root('R'), Root('T') + " [TESTVOL]" }));
+    tree_->setSorted(false);
+    // Folders read before the next rebuild still come in order.
+    fs::create_directory(base_ / "t" / "Audio" / "Aaa");
+    Node(Root('T') + "Audio")->setExpanded(true);
+    EXPECT_EQ(ChildTexts(Node(Root('T') + "Audio")), (Texts{ "Aaa", "Sessions" }));
+    tree_->setDriveLetters(QStringLiteral("TR"));
+    EXPECT_EQ(TopTexts(), (Texts{ Root('T') + " [TESTVOL]", Root('R') }));
+    tree_->setSorted(true);
+    EXPECT_EQ(TopTexts(), (Texts{ Root('R'), Root('T') + " [TESTVOL]" }));
+}
+
+TEST_F(DirtreeTest, BusyPointerWhileReadingAndCollapsing)
+{
+    std::vector<bool> changes;
+    platform::BusyPointer::InstallHook([&changes](bool busy) { changes.push_back(busy); });
+    tree_->setDriveLetters(QStringLiteral("T"));
+    EXPECT_EQ(changes, (std::vector<bool>{ true, false }));
+    changes.clear();
+    QTreeWidgetItem* audio = Node(Root('T') + "Audio");
+    audio->setExpanded(true);
+    audio->setExpanded(false);
+    EXPECT_EQ(changes, (std::vector<bool>{ true, false, true, false }));
+    platform::BusyPointer::InstallHook(nullptr);
+    EXPECT_FALSE(platform::BusyPointer::IsBusy());
+}
+
+} // namespace
+} // namespace tandem::test
