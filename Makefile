@@ -4,7 +4,7 @@ BENCH_DIR ?= build-bench
 BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build test bench format clean
+.PHONY: all deps build test run bench format clean
 
 all: build
 
@@ -17,6 +17,9 @@ build:
 
 test: deps build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
+
+run: deps build
+	$(BUILD_DIR)/app/tandem
 
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DTANDEM_BUILD_TESTS=OFF -DTANDEM_BUILD_BENCH=ON

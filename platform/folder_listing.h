@@ -13,7 +13,12 @@ struct FolderEntry {
     // Windows' hidden attribute; elsewhere a name that starts with a dot
     // (and, on macOS, the hidden flag).
     bool hidden = false;
+    // Windows' system attribute; elsewhere anything that is neither a file
+    // nor a folder (devices, sockets, dangling links).
     bool system = false;
+    // A symbolic link or junction: it lists as what it points to, but a walk
+    // must not enter it, or a link to a parent folder would never end.
+    bool link = false;
 };
 
 // Returns false to stop the listing early.

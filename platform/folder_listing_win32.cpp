@@ -19,6 +19,8 @@ bool ListFolder(const std::string& folder, const FolderVisitor& visit)
         entry.directory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         entry.hidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
         entry.system = (found.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+        entry.link = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
+            (found.dwReserved0 == IO_REPARSE_TAG_SYMLINK || found.dwReserved0 == IO_REPARSE_TAG_MOUNT_POINT);
         if (!visit(entry))
             break;
     } while (FindNextFileW(search, &found));

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace tandem::mainwindow {
+
+// "Tandem - Version 1.0.00": the major version without leading zeros (none
+// at all for 0), the minor version, and the last two digits of the
+// revision padded with zeros.
+QString MainCaption(const QString& title, int major, int minor, int revision);
+
+} // namespace tandem::mainwindow

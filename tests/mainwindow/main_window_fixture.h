@@ -1,0 +1,106 @@
+#pragma once
+
+#include "main_window.h"
+
+#include "dirtree.h"
+#include "dirtree_view.h"
+#include "fake_volumes.h"
+#include "file_list.h"
+#include "pane.h"
+
+#include "drive_types.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+
+namespace tandem::test {
+
+namespace fs = std::filesystem;
+using mainwindow::Main;
+
+// Main as the program shows it, with a drive table over temporary folders.
+// It notes whether the frames were enabled whenever the title changed (the
+// scan shows the folder it reads there), and its program folder is one of
+// the test's.
+class TestMain : public Main {
+public:
+    TestMain(const platform::Volumes& volumes, QString programFolder)
+        : Main(volumes)
+        , programFolder_(std::move(programFolder))
+    {
+    }
+    QString ProgramFolder() const override { return programFolder_; }
+    void SetWindowTitle(const QString& title) override
+    {
+        framesEnabledWhileTitled.push_back(MainFrame->isEnabled() || ButtonFrame->isEnabled());
+        Main::SetWindowTitle(title);
+    }
+    std::vector<bool> framesEnabledWhileTitled;
+
+private:
+    QString programFolder_;
+};
+
+// Drive S (fixed) holds Sessions/{one.sesx, two.sesx, Sub/three.sesx},
+// Other/four.sesx and top.sesx; the program's folder is S:/Program.
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        base_ = fs::temp_directory_path() / ("tandem-main-" + std::to_string(std::random_device{}()));
+        for (const char* folder : { "s/Sessions/Sub", "s/Other", "s/Program" })
+            fs::create_directories(base_ / folder);
+        for (const char* file : { "s/Sessions/one.sesx", "s/Sessions/two.sesx", "s/Sessions/Sub/three.sesx",
+                 "s/Other/four.sesx", "s/top.sesx" })
+            std::ofstream(base_ / file) << "<?xml?>";
+        volumes_.AddDrive('S', base_ / "s", platform::DriveTypes::Fixed, "DATA");
+        volumes_.SetCurrentDirectory(Root());
+        window_ = std::make_unique<TestMain>(volumes_, Key("Program"));
+        for (int index = 1; index <= 2; ++index)
+            window_->Pane(index).FolderTree->setDriveLetters(QStringLiteral("S"));
+        window_->show();
+    }
+    void TearDown() override
+    {
+        window_.reset();
+        fs::remove_all(base_);
+    }
+
+    std::string Root() const { return volumes_.Root('S'); }
+    // A folder's node key on drive S.
+    QString Key(const std::string& relative) const { return QString::fromStdString(Root() + relative); }
+    panes::Pane& Pane(int index) { return window_->Pane(index); }
+    QTreeWidgetItem* Node(int index, const QString& key) { return Pane(index).FolderTree->Nodes().Item(key); }
+
+    void ClickNode(int index, QTreeWidgetItem* node)
+    {
+        auto& view = Pane(index).FolderTree->TreeView1();
+        view.scrollToItem(node);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualItemRect(node).center());
+    }
+
+    std::vector<std::string> FileNames(int index)
+    {
+        std::vector<std::string> names;
+        const panes::FileList& list = *Pane(index).FileList;
+        for (int i = 0; i < list.Count(); ++i)
+            names.push_back(list.At(i)->text(panes::FileList::File).toStdString());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path base_;
+    FakeVolumes volumes_;
+    std::unique_ptr<TestMain> window_;
+};
+
+} // namespace tandem::test

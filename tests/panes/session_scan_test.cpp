@@ -1,0 +1,192 @@
+#include "file_list.h"
+#include "list_formats.h"
+#include "scripted_prompt.h"
+#include "session_scan.h"
+
+#include "errors.h"
+#include "folder_listing.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <unistd.h>
+
+namespace tandem::panes {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordingWindow : public ScanWindow {
+public:
+    QString WindowTitle() const override { return title_; }
+    void SetWindowTitle(const QString& title) override
+    {
+        title_ = title;
+        if (titles_.empty() || titles_.back() != title)
+            titles_.push_back(title);
+    }
+    const std::vector<QString>& Titles() const { return titles_; }
+
+private:
+    QString title_ = QStringLiteral("Tandem");
+    std::vector<QString> titles_;
+};
+
+// A tree of session files and others:
+//   x.sesx y.sesx Mix.SESX notes.txt .hidden.sesx empty.sesx (0 bytes)
+//   A/ a.sesx  A/Deep/ d.sesx   B/ b.sesx   .Hidden/ h.sesx
+class SessionScanTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        root_ = fs::temp_directory_path() / ("tandem-scan-" + std::to_string(std::random_device{}()));
+        for (const char* folder : { "Top/A/Deep", "Top/B", "Top/.Hidden" })
+            fs::create_directories(root_ / folder);
+        for (const char* file : { "Top/x.sesx", "Top/y.sesx", "Top/Mix.SESX", "Top/notes.txt", "Top/.hidden.sesx",
+                 "Top/A/a.sesx", "Top/A/Deep/d.sesx", "Top/B/b.sesx", "Top/.Hidden/h.sesx" })
+            std::ofstream(root_ / file) << "<?xml?>";
+        std::ofstream(root_ / "Top" / "empty.sesx");
+    }
+    void TearDown() override
+    {
+        fs::permissions(root_ / "Top", fs::perms::owner_all, fs::perm_options::add);
+        std::error_code ignored;
+        for (const auto& entry : fs::recursive_directory_iterator(root_, ignored))
+            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(root_);
+    }
+
+    QString top() const { return QString::fromStdString((root_ / "Top").string()); }
+    QString folder(const char* relative) const { return QString::fromStdString((root_ / relative).string()) + '/'; }
+
+    // The names of a folder's entries as the file system lists them.
+    static std::vector<std::string> listingOrder(const fs::path& folder)
+    {
+        std::vector<std::string> names;
+        platform::ListFolder(folder.string(), [&](const platform::FolderEntry& entry) {
+            names.push_back(entry.name);
+            return true;
+        });
+        return names;
+    }
+
+    std::vector<std::string> keys() const
+    {
+        std::vector<std::string> result;
+        for (int i = 0; i < list_.Count(); ++i)
+            result.push_back(FileList::Key(list_.At(i)).toStdString());
+        return result;
+    }
+
+    fs::path root_;
+    ListFormats formats_{ QLocale(QLocale::English, QLocale::UnitedStates) };
+    FileList list_{ formats_ };
+    RecordingWindow window_;
+};
+
+TEST_F(SessionScanTest, OwnFilesFirstThenSubfoldersDepthFirstInListingOrder)
+{
+    test::ScriptedPrompt prompt;
+    FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), true);
+    std::vector<std::string> expected;
+    const auto filesOf = [&](const fs::path& folder, std::vector<std::string> wanted) {
+        for (const auto& name : listingOrder(folder))
+            if (std::find(wanted.begin(), wanted.end(), name) != wanted.end())
+                expected.push_back((folder / name).string());
+    };
+    filesOf(root_ / "Top", { "x.sesx", "y.sesx", "empty.sesx" });
+    for (const auto& sub : listingOrder(root_ / "Top")) {
+        if (sub == "A") {
+            filesOf(root_ / "Top" / "A", { "a.sesx" });
+            filesOf(root_ / "Top" / "A" / "Deep", { "d.sesx" });
+        } else if (sub == "B") {
+            filesOf(root_ / "Top" / "B", { "b.sesx" });
+        }
+    }
+    EXPECT_EQ(keys(), expected);
+    EXPECT_TRUE(prompt.Shown().empty());
+    // Folders end in a separator; an empty file shows 0 bytes.
+    const QTreeWidgetItem* empty = list_.Entry(folder("Top") + QStringLiteral("empty.sesx"));
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(empty->text(FileList::Folder), folder("Top"));
+    EXPECT_EQ(empty->text(FileList::Bytes), QStringLiteral("0"));
+    EXPECT_EQ(list_.Entry(folder("Top") + QStringLiteral("x.sesx"))->text(FileList::Bytes), QStringLiteral("7"));
+}
+
+TEST_F(SessionScanTest, WithoutSubfoldersAndWithATrailingSeparator)
+{
+    FullDirFileList(list_, window_, top() + '/', QStringLiteral("*.sesx"), false);
+    EXPECT_EQ(list_.Count(), 3);
+    for (int i = 0; i < list_.Count(); ++i)
+        EXPECT_EQ(list_.At(i)->text(FileList::Folder), folder("Top"));
+}
+
+TEST_F(SessionScanTest, TitleShowsTheFolderBeingReadAndComesBack)
+{
+    FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), true);
+    EXPECT_EQ(window_.WindowTitle(), QStringLiteral("Tandem"));
+    const auto& titles = window_.Titles();
+    EXPECT_NE(std::find(titles.begin(), titles.end(), QStringLiteral("Reading ") + folder("Top/A/Deep").toLower()),
+        titles.end());
+}
+
+TEST_F(SessionScanTest, SecondScanIntoTheSameListAddsNothing)
+{
+    test::ScriptedPrompt prompt;
+    FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), false);
+    FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), false);
+    EXPECT_EQ(list_.Count(), 3);
+    EXPECT_TRUE(prompt.Shown().empty());
+}
+
+TEST_F(SessionScanTest, LinkedFoldersAreNotEntered)
+{
+    fs::create_directory_symlink(root_ / "Top", root_ / "Top" / "B" / "loop");
+    FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), true);
+    EXPECT_EQ(list_.Count(), 6);
+}
+
+TEST_F(SessionScanTest, UnreadableFolderIsReportedAndTheWalkGoesOn)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every folder";
+    fs::permissions(root_ / "Top" / "A", fs::perms::none);
+    test::ScriptedPrompt prompt;
+    FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), true);
+    ASSERT_EQ(prompt.Shown().size(), 1u);
+    EXPECT_EQ(prompt.Shown()[0].title, "Error");
+    EXPECT_EQ(QString::fromStdString(prompt.Shown()[0].text),
+        QStringLiteral("Cannot access the selected item ") + folder("Top/A"));
+    EXPECT_EQ(list_.Count(), 4); // x, y, empty and B's
+    EXPECT_EQ(window_.WindowTitle(), QStringLiteral("Tandem"));
+}
+
+TEST_F(SessionScanTest, MissingTopFolderIsReported)
+{
+    test::ScriptedPrompt prompt;
+    FullDirFileList(list_, window_, top() + QStringLiteral("/Gone"), QStringLiteral("*.sesx"), true);
+    ASSERT_EQ(prompt.Shown().size(), 1u);
+    EXPECT_EQ(prompt.Shown()[0].icon, platform::Message::Icon::Critical);
+    EXPECT_EQ(list_.Count(), 0);
+}
+
+TEST_F(SessionScanTest, AFileThatCannotBeReadIsReportedAndSkipped)
+{
+    test::ScriptedPrompt prompt;
+    const auto vanishing = [](const std::string& path, platform::FileFacts& facts) {
+        if (path.size() >= 7 && path.compare(path.size() - 7, 7, "/y.sesx") == 0)
+            return platform::ErrorNumber::FileNotFound;
+        return platform::ReadFileFacts(path, facts);
+    };
+    FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), false, vanishing);
+    ASSERT_EQ(prompt.Shown().size(), 2u);
+    EXPECT_EQ(prompt.Shown()[0].text, "Error 53.  File not found");
+    EXPECT_EQ(QString::fromStdString(prompt.Shown()[1].text),
+        QStringLiteral("Cannot access the selected item ") + folder("Top"));
+    EXPECT_EQ(list_.Count(), 2);
+}
+
+} // namespace
+} // namespace tandem::panes
