@@ -25,6 +25,7 @@ bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DTANDEM_BUILD_TESTS=OFF -DTANDEM_BUILD_BENCH=ON
 	cmake --build $(BENCH_DIR) --parallel $(JOBS)
 	$(BENCH_DIR)/bench/tandem_bench
+	$(BENCH_DIR)/bench/tandem_scan_bench
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
