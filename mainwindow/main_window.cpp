@@ -1,7 +1,14 @@
 #include "main_window.h"
 
+#include "about.h"
+#include "application_icon.h"
 #include "caption.h"
 #include "main_layout.h"
+
+#include "combine_command.h"
+#include "language_options.h"
+#include "settings_store.h"
+#include "target_choice.h"
 
 #include "dirtree.h"
 #include "file_list.h"
@@ -13,6 +20,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFontDatabase>
@@ -74,6 +82,7 @@ Main::Main(const platform::Volumes& volumes, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(MainCaption(ApplicationName, TANDEM_VERSION_MAJOR, TANDEM_VERSION_MINOR, TANDEM_VERSION_PATCH));
+    setWindowIcon(ApplicationIcon());
     createMenus();
     createControls(volumes);
     placeControls();
@@ -104,7 +113,7 @@ void Main::createMenus()
     mnuHelpDonate = help->addAction(QStringLiteral("&Donate"), this, &Main::mnuHelpDonate_Click);
     mnuHelpDonate->setObjectName(QStringLiteral("mnuHelpDonate"));
     help->addSeparator()->setObjectName(QStringLiteral("mnuHelpDummy0"));
-    mnuHelpAbout = help->addAction(QStringLiteral("&About"));
+    mnuHelpAbout = help->addAction(QStringLiteral("&About"), this, &Main::ShowAbout);
     mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
 }
 
@@ -127,28 +136,23 @@ void Main::createControls(const platform::Volumes& volumes)
     ExitButton->setObjectName(QStringLiteral("ExitButton"));
     connect(ExitButton, &QPushButton::clicked, this, &Main::Exit);
 
+    connect(ConvertButton, &QPushButton::clicked, this, &Main::ConvertButtonClick);
+
     TargetOptionsFrame = new QGroupBox(QStringLiteral("Create Combination File in..."), MainFrame);
     TargetOptionsFrame->setObjectName(QStringLiteral("TargetOptionsFrame"));
-    TargetOption[0] = new QRadioButton(QStringLiteral("File &1  Folder"), TargetOptionsFrame);
-    TargetOption[1] = new QRadioButton(QStringLiteral("File &2  Folder"), TargetOptionsFrame);
-    TargetOption[2] = new QRadioButton(QStringLiteral("&Specific Folder..."), TargetOptionsFrame);
-    TargetOption[0]->setChecked(true);
-    TargetTextBox = new QLineEdit(TargetOptionsFrame);
-    TargetTextBox->setObjectName(QStringLiteral("TargetTextBox"));
-    TargetTextBox->setEnabled(false);
-    FileButton = new QToolButton(TargetOptionsFrame);
-    FileButton->setObjectName(QStringLiteral("FileButton"));
-    FileButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    FileButton->setEnabled(false);
+    targetChoice_ =
+        new combine::TargetChoice(TargetOptionsFrame, [this](int pane) { return GetSelectedFilePath(pane); });
+    TargetOption = targetChoice_->TargetOption;
+    TargetTextBox = targetChoice_->TargetTextBox;
+    FileButton = targetChoice_->FileButton;
 
+    // Enabled by the first scan that ends.
     ButtonFrame = new QGroupBox(QStringLiteral("Language Options"), client);
     ButtonFrame->setObjectName(QStringLiteral("ButtonFrame"));
-    NonEnglishCheck = new QCheckBox(QStringLiteral("Set &Language Translation Using..."), ButtonFrame);
-    NonEnglishCheck->setObjectName(QStringLiteral("NonEnglishCheck"));
-    NonEnglishCheck->setEnabled(false);
-    LanguageList = new QComboBox(ButtonFrame);
-    LanguageList->setObjectName(QStringLiteral("LanguageList"));
-    LanguageList->setEnabled(false);
+    ButtonFrame->setEnabled(false);
+    languageOptions_ = new language::LanguageOptions(ButtonFrame);
+    NonEnglishCheck = languageOptions_->NonEnglishCheck;
+    LanguageList = languageOptions_->LanguageList;
     ButtonFrame->raise();
 }
 
@@ -262,11 +266,64 @@ void Main::UnloadAllForms()
 
 void Main::Exit() { close(); }
 
+void Main::closeEvent(QCloseEvent* event)
+{
+    // However the window closes, the settings are saved once.
+    if (settingsStore_ && !settingsSaved_) {
+        settingsSaved_ = true;
+        settings::SaveSettings(*settingsStore_, SettingsControls());
+    }
+    QMainWindow::closeEvent(event);
+}
+
+settings::SettingsControls Main::SettingsControls()
+{
+    settings::SettingsControls controls;
+    controls.window = this;
+    controls.lastDir = { &Pane(1).LastDir, &Pane(2).LastDir };
+    controls.targetOption = TargetOption;
+    controls.targetTextBox = TargetTextBox;
+    controls.autoRefresh = { Pane(1).AutoRefreshCheck, Pane(2).AutoRefreshCheck };
+    controls.scanSubfolders = { Pane(1).ScanSubfoldersCheck, Pane(2).ScanSubfoldersCheck };
+    controls.languageList = LanguageList;
+    controls.nonEnglish = NonEnglishCheck;
+    controls.columnWidths = &ColumnWidths;
+    controls.fileLists = { Pane(1).FileList, Pane(2).FileList };
+    controls.programFolder = ProgramFolder();
+    return controls;
+}
+
+void Main::SetColumns()
+{
+    static const QString keys[4] = { QStringLiteral("Folder"), QStringLiteral("File"), QStringLiteral("Created"),
+        QStringLiteral("Bytes") };
+    for (std::size_t pane = 0; pane < 2; ++pane) {
+        panes::FileList& list = *panes_[pane]->FileList;
+        for (std::size_t column = 0; column < 4; ++column)
+            list.SetColumnWidthTwips(list.ColumnOfKey(keys[column]), ColumnWidths[pane][column]);
+    }
+    SetFolderColMinWidth();
+}
+
+void Main::ConvertButtonClick()
+{
+    const QString target = combine::TargetFolder(
+        targetChoice_->Choice(), GetSelectedFilePath(1), GetSelectedFilePath(2), TargetTextBox->text());
+    combine::CombineSessions(Pane(1).FileList->CheckedKey(), Pane(2).FileList->CheckedKey(), target);
+}
+
 void Main::Centre()
 {
     const QRect screen = (this->screen() ? this->screen() : QApplication::primaryScreen())->geometry();
     const QRect frame = frameGeometry();
     move(screen.left() + (screen.width() - frame.width()) / 2, screen.top() + (screen.height() - frame.height()) / 2);
+}
+
+void Main::ShowAbout()
+{
+    About about(
+        windowIcon(), [this] { mnuHelpDonate_Click(); }, this);
+    about.exec();
 }
 
 void Main::mnuHelpDonate_Click() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(WebPageAddress))); }

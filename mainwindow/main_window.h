@@ -2,6 +2,8 @@
 
 #include "list_formats.h"
 #include "pane_host.h"
+#include "settings_io.h"
+#include "web_page.h"
 
 #include <QMainWindow>
 
@@ -25,10 +27,19 @@ namespace tandem::panes {
 class Pane;
 }
 
-namespace tandem::mainwindow {
+namespace tandem::combine {
+class TargetChoice;
+}
 
-// The product's web page, opened by Help > Donate and the About box.
-extern const char* const WebPageAddress;
+namespace tandem::language {
+class LanguageOptions;
+}
+
+namespace tandem::settings {
+class SettingsStore;
+}
+
+namespace tandem::mainwindow {
 
 // Main: the program's one working window. It holds both panes, the combine
 // controls and the language options, at fixed places in a window the user
@@ -45,6 +56,20 @@ public:
 
     panes::Pane& Pane(int index) const { return *panes_[static_cast<std::size_t>(index - 1)]; }
     const panes::ListFormats& ListFormats() const { return listFormats_; }
+    combine::TargetChoice& TargetChoice() const { return *targetChoice_; }
+    language::LanguageOptions& LanguageOptions() const { return *languageOptions_; }
+
+    // The stored column widths, applied by SetColumns.
+    settings::ColumnWidths ColumnWidths{};
+    // Where the settings are saved when the window closes; none by default.
+    void SetSettingsStore(settings::SettingsStore* store) { settingsStore_ = store; }
+    // The window's parts that the settings fill and save.
+    settings::SettingsControls SettingsControls();
+    // Applies ColumnWidths to both lists, each column by its name.
+    void SetColumns();
+    // The Combine button: File 1 and File 2 from the checked entries, the
+    // target folder from the choice.
+    void ConvertButtonClick();
 
     QGroupBox* MainFrame;
     QPushButton* ConvertButton;
@@ -76,6 +101,8 @@ public:
     // the screen ends partly off it.
     void Centre();
     void mnuHelpDonate_Click();
+    // Help > About: the About box, modal.
+    void ShowAbout();
 
     // What the panes ask of the window.
     void SetConvertButton() override;
@@ -92,8 +119,16 @@ private:
     void applyFonts();
     bool captionsFit() const;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     panes::ListFormats listFormats_;
     std::array<panes::Pane*, 2> panes_{};
+    combine::TargetChoice* targetChoice_ = nullptr;
+    language::LanguageOptions* languageOptions_ = nullptr;
+    settings::SettingsStore* settingsStore_ = nullptr;
+    bool settingsSaved_ = false;
 };
 
 } // namespace tandem::mainwindow

@@ -149,12 +149,24 @@ int FileList::CheckCountNum() const
     return count;
 }
 
-QString FileList::GetSelectedFilePath() const
+QTreeWidgetItem* FileList::firstChecked() const
 {
     for (int i = 0; i < topLevelItemCount(); ++i)
         if (topLevelItem(i)->checkState(Folder) == Qt::Checked)
-            return topLevelItem(i)->text(Folder);
-    return QString();
+            return topLevelItem(i);
+    return nullptr;
+}
+
+QString FileList::GetSelectedFilePath() const
+{
+    const QTreeWidgetItem* checked = firstChecked();
+    return checked ? checked->text(Folder) : QString();
+}
+
+QString FileList::CheckedKey() const
+{
+    const QTreeWidgetItem* checked = firstChecked();
+    return checked ? Key(checked) : QString();
 }
 
 void FileList::SortByColumn(int column)

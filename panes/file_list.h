@@ -36,6 +36,8 @@ public:
     // The folder (with its trailing separator) of the first checked entry,
     // or empty when none is checked.
     QString GetSelectedFilePath() const;
+    // The key (the full path) of the first checked entry, or empty.
+    QString CheckedKey() const;
 
     // A click on a column header: the same column again reverses the order,
     // another column keeps it. Folder and File sort as text without regard
@@ -62,6 +64,7 @@ protected:
 
 private:
     void entryChosen(QTreeWidgetItem* entry);
+    QTreeWidgetItem* firstChecked() const;
 
     const ListFormats& formats_;
     QHash<QString, QTreeWidgetItem*> byKey_;

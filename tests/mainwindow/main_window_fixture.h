@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main_window.h"
+#include "progress_status.h"
 
 #include "dirtree.h"
 #include "dirtree_view.h"
@@ -42,13 +43,24 @@ public:
     void SetWindowTitle(const QString& title) override
     {
         framesEnabledWhileTitled.push_back(MainFrame->isEnabled() || ButtonFrame->isEnabled());
+        bool statusShown = false;
+        for (const auto* status : findChildren<mainwindow::ProgressStatus*>())
+            statusShown = statusShown || status->isVisible();
+        statusShownWhileTitled.push_back(statusShown);
         Main::SetWindowTitle(title);
     }
     std::vector<bool> framesEnabledWhileTitled;
+    std::vector<bool> statusShownWhileTitled;
 
 private:
     QString programFolder_;
 };
+
+// A small but whole session: the window's tests combine real files.
+constexpr const char* SessionText =
+    "<?xml version=\"1.0\"?>\n<sesx>\n<session sampleRate=\"48000\">\n<tracks>\n"
+    "<audioTrack id=\"10001\" index=\"1\">\n<trackOutput outputID=\"10000\" type=\"trackID\"/>\n</audioTrack>\n"
+    "<masterTrack id=\"10000\" index=\"2\">\n</masterTrack>\n</tracks>\n</session>\n<files/>\n</sesx>\n";
 
 // Drive S (fixed) holds Sessions/{one.sesx, two.sesx, Sub/three.sesx},
 // Other/four.sesx and top.sesx; the program's folder is S:/Program.
@@ -86,6 +98,18 @@ protected:
         auto& view = Pane(index).FolderTree->TreeView1();
         view.scrollToItem(node);
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualItemRect(node).center());
+    }
+
+    // Reads `folder` into pane `index` and ticks the file named `name`.
+    void Tick(int index, const std::string& folder, const std::string& name)
+    {
+        Pane(index).GoToLastItem(Key(folder));
+        Pane(index).ForceRefresh = true;
+        Pane(index).SESFileRefresh();
+        panes::FileList& list = *Pane(index).FileList;
+        QTreeWidgetItem* entry = list.Entry(Key(folder) + QLatin1Char('/') + QString::fromStdString(name));
+        ASSERT_NE(entry, nullptr) << name;
+        list.CheckFile(entry);
     }
 
     std::vector<std::string> FileNames(int index)

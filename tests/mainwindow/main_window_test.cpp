@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 namespace tandem::test {
@@ -131,6 +132,20 @@ TEST_F(MainWindowTest, SelectAllTextSelectsTheFocusedText)
     QApplication::processEvents();
     window_->SelectAllText();
     EXPECT_EQ(window_->TargetTextBox->selectedText(), QStringLiteral("/some/folder"));
+}
+
+TEST_F(MainWindowTest, HelpAboutShowsTheAboutBoxWithTheWindowsIcon)
+{
+    EXPECT_FALSE(window_->windowIcon().isNull());
+    QString shownName;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        shownName = box->objectName();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    window_->mnuHelpAbout->trigger();
+    EXPECT_EQ(shownName, QStringLiteral("About"));
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+namespace tandem::mainwindow {
+
+// One running program per user: a second start asks the first to come to
+// the front and then ends.
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    // The name under which this user's running program answers.
+    static QString DefaultKey();
+
+    explicit SingleInstance(QString key = DefaultKey(), QObject* parent = nullptr);
+
+    // True when another instance is running; it has been asked to show
+    // itself.
+    bool ActivateRunningInstance();
+    // Starts answering later starts; false when that is not possible (the
+    // program then simply runs without the guard).
+    bool Listen();
+
+signals:
+    // A later start asked this instance to show itself.
+    void ActivationRequested();
+
+private:
+    QString key_;
+    QLocalServer* server_ = nullptr;
+};
+
+} // namespace tandem::mainwindow

@@ -1,0 +1,153 @@
+#include "about.h"
+#include "application_icon.h"
+#include "caption.h"
+#include "tandem_version.h"
+#include "web_page.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tandem::test {
+namespace {
+
+class AboutTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        about_ = std::make_unique<mainwindow::About>(mainwindow::ApplicationIcon(), [this] { ++pagesOpened_; });
+        about_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(about_.get()));
+    }
+
+    QLabel* Label(const char* name) const
+    {
+        auto* label = about_->findChild<QLabel*>(QString::fromLatin1(name));
+        EXPECT_NE(label, nullptr) << name;
+        return label;
+    }
+
+    // Clicks through the window, as the user does, so that whatever lies on
+    // top at that point gets the click.
+    void ClickOn(const QWidget* widget) const
+    {
+        const QPoint point = widget->mapTo(about_.get(), widget->rect().center());
+        QTest::mouseClick(about_->windowHandle(), Qt::LeftButton, Qt::NoModifier, point);
+    }
+
+    std::unique_ptr<mainwindow::About> about_;
+    int pagesOpened_ = 0;
+};
+
+TEST_F(AboutTest, Texts)
+{
+    EXPECT_EQ(about_->objectName(), QStringLiteral("About"));
+    EXPECT_TRUE(about_->isModal());
+    EXPECT_EQ(Label("ApplicationName")->text(), QStringLiteral("Tandem"));
+    EXPECT_EQ(Label("Version")->text(),
+        mainwindow::VersionText(TANDEM_VERSION_MAJOR, TANDEM_VERSION_MINOR, TANDEM_VERSION_PATCH));
+    EXPECT_EQ(Label("Copyright")->text(),
+        QStringLiteral("Copyright \u00A9 %1 The Tandem developers").arg(QDate::currentDate().year()));
+    EXPECT_TRUE(Label("Disclaimer")->wordWrap());
+    EXPECT_TRUE(Label("Disclaimer")->text().contains(QStringLiteral("without warranty")));
+    EXPECT_FALSE(Label("Label1")->text().isEmpty());
+    EXPECT_EQ(Label("DonateLabel0")->text(), QStringLiteral("Donation via our web site: "));
+    EXPECT_EQ(Label("DonateLabel1")->text(), QString::fromLatin1(mainwindow::WebPageAddress));
+    EXPECT_FALSE(Label("ApplicationIcon")->pixmap().isNull());
+    EXPECT_FALSE(Label("FlagIcon")->pixmap().isNull());
+    EXPECT_TRUE(Label("ClickLabel")->text().isEmpty());
+}
+
+TEST_F(AboutTest, EverythingFitsInTheBox)
+{
+    EXPECT_EQ(about_->minimumSize(), about_->maximumSize());
+    const QRect client = about_->rect();
+    for (const QLabel* label : about_->findChildren<QLabel*>()) {
+        const std::string name = label->objectName().toStdString();
+        EXPECT_TRUE(client.contains(label->geometry())) << name;
+        if (!label->wordWrap()) {
+            EXPECT_LE(label->sizeHint().width(), label->width()) << name;
+            EXPECT_LE(label->sizeHint().height(), label->height()) << name;
+        }
+    }
+    const QLabel* disclaimer = Label("Disclaimer");
+    EXPECT_GE(disclaimer->height(), disclaimer->heightForWidth(disclaimer->width()));
+}
+
+TEST_F(AboutTest, DonationLineCentredBelowTheDisclaimer)
+{
+    const QLabel* disclaimer = Label("Disclaimer");
+    const QLabel* donate = Label("DonateLabel0");
+    const QLabel* address = Label("DonateLabel1");
+    EXPECT_EQ(donate->size(), donate->sizeHint());
+    EXPECT_EQ(address->size(), address->sizeHint());
+    EXPECT_EQ(donate->y(), disclaimer->y() + disclaimer->height());
+    EXPECT_EQ(address->y(), donate->y());
+    EXPECT_EQ(donate->x(), (about_->width() - (donate->width() + address->width())) / 2);
+    EXPECT_EQ(address->x(), donate->x() + donate->width());
+}
+
+TEST_F(AboutTest, OnlyTheAddressIsClickable)
+{
+    const QLabel* clickLabel = Label("ClickLabel");
+    EXPECT_EQ(clickLabel->geometry(), about_->rect());
+    EXPECT_EQ(clickLabel->frameShape(), QFrame::NoFrame);
+    EXPECT_EQ(clickLabel->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(Label("DonateLabel1")->cursor().shape(), Qt::PointingHandCursor);
+    for (const QLabel* label : about_->findChildren<QLabel*>()) {
+        const QPoint centre = label->mapTo(about_.get(), label->rect().center());
+        const QWidget* expected = label->objectName() == QStringLiteral("DonateLabel1") ? label : clickLabel;
+        EXPECT_EQ(about_->childAt(centre), expected) << label->objectName().toStdString();
+    }
+}
+
+TEST_F(AboutTest, ClickingTheAddressOpensThePageAndKeepsTheBox)
+{
+    ClickOn(Label("DonateLabel1"));
+    EXPECT_EQ(pagesOpened_, 1);
+    EXPECT_TRUE(about_->isVisible());
+    ClickOn(Label("DonateLabel1"));
+    EXPECT_EQ(pagesOpened_, 2);
+    EXPECT_TRUE(about_->isVisible());
+}
+
+TEST_F(AboutTest, ClickingTheRequestClosesTheBox)
+{
+    ClickOn(Label("DonateLabel0"));
+    EXPECT_FALSE(about_->isVisible());
+    EXPECT_EQ(about_->result(), QDialog::Accepted);
+    EXPECT_EQ(pagesOpened_, 0);
+}
+
+TEST_F(AboutTest, ClickingAnywhereElseClosesTheBox)
+{
+    for (const char* name : { "ApplicationName", "Disclaimer", "ApplicationIcon" }) {
+        about_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(about_.get()));
+        ClickOn(Label(name));
+        EXPECT_FALSE(about_->isVisible()) << name;
+    }
+    about_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(about_.get()));
+    QTest::mouseClick(about_->windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    EXPECT_FALSE(about_->isVisible());
+    EXPECT_EQ(pagesOpened_, 0);
+}
+
+TEST_F(AboutTest, EscapeClosesOtherKeysDoNot)
+{
+    for (const Qt::Key key : { Qt::Key_Return, Qt::Key_Space, Qt::Key_A, Qt::Key_Tab }) {
+        QTest::keyClick(about_.get(), key);
+        EXPECT_TRUE(about_->isVisible()) << key;
+    }
+    EXPECT_EQ(pagesOpened_, 0);
+    QTest::keyClick(about_.get(), Qt::Key_Escape);
+    EXPECT_FALSE(about_->isVisible());
+}
+
+} // namespace
+} // namespace tandem::test

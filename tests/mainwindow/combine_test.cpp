@@ -1,0 +1,171 @@
+#include "main_window_fixture.h"
+#include "scripted_prompt.h"
+
+#include "browse_folder.h"
+#include "target_choice.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace tandem::test {
+namespace {
+
+using Answer = platform::Message::Answer;
+using Icon = platform::Message::Icon;
+
+class CombineTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        Tick(1, "Sessions", "one.sesx");
+        Tick(2, "Other", "four.sesx");
+        ASSERT_TRUE(window_->ConvertButton->isEnabled());
+    }
+    std::string file(const std::string& relative) const { return Root() + relative; }
+    std::string confirmationText(const std::string& target) const
+    {
+        return file("Sessions/one.sesx") + "\r\n and \r\n" + file("Other/four.sesx") +
+            "\r\n\r\nwill be combined to \r\n\r\n" + target + "\r\n\r\n\r\n\r\nAre you sure you wish to proceed?";
+    }
+};
+
+TEST_F(CombineTest, IntoFile1sFolder)
+{
+    ScriptedPrompt prompt;
+    prompt.Answer(Answer::Yes);
+    QTest::mouseClick(window_->ConvertButton, Qt::LeftButton);
+    ASSERT_EQ(prompt.Shown().size(), 2u);
+    const platform::Message& confirmation = prompt.Shown()[0];
+    EXPECT_EQ(confirmation.title, "Combine");
+    EXPECT_EQ(confirmation.icon, Icon::Information);
+    EXPECT_EQ(confirmation.buttons, platform::Message::Buttons::YesNo);
+    EXPECT_EQ(confirmation.defaultAnswer, Answer::No);
+    EXPECT_EQ(confirmation.text, confirmationText(file("Sessions/")));
+    const std::string output = file("Sessions/one + four.sesx");
+    EXPECT_EQ(prompt.Shown()[1].title, "Process completed...");
+    EXPECT_EQ(prompt.Shown()[1].icon, Icon::Information);
+    EXPECT_NE(prompt.Shown()[1].text.find(output), std::string::npos);
+    EXPECT_TRUE(fs::exists(output));
+    // Nothing is read again afterwards: the new file is not in the list yet.
+    EXPECT_EQ(FileNames(1), (std::vector<std::string>{ "one.sesx", "two.sesx" }));
+}
+
+TEST_F(CombineTest, IntoFile2sFolder)
+{
+    ScriptedPrompt prompt;
+    prompt.Answer(Answer::Yes);
+    window_->TargetOption[1]->setChecked(true);
+    window_->ConvertButtonClick();
+    EXPECT_EQ(prompt.Shown()[0].text, confirmationText(file("Other/")));
+    EXPECT_TRUE(fs::exists(file("Other/one + four.sesx")));
+}
+
+TEST_F(CombineTest, IntoATypedFolder)
+{
+    ScriptedPrompt prompt;
+    prompt.Answer(Answer::Yes);
+    fs::create_directory(base_ / "s" / "Mixes");
+    window_->TargetOption[2]->setChecked(true);
+    window_->TargetTextBox->setText(Key("Mixes"));
+    window_->ConvertButtonClick();
+    EXPECT_EQ(prompt.Shown()[0].text, confirmationText(file("Mixes/")));
+    EXPECT_TRUE(fs::exists(file("Mixes/one + four.sesx")));
+}
+
+TEST_F(CombineTest, NoDoesNothing)
+{
+    ScriptedPrompt prompt;
+    prompt.Answer(Answer::No);
+    window_->ConvertButtonClick();
+    EXPECT_EQ(prompt.Shown().size(), 1u);
+    EXPECT_FALSE(fs::exists(file("Sessions/one + four.sesx")));
+}
+
+TEST_F(CombineTest, TheSameFileTwiceIsRefusedWhateverTheCase)
+{
+    std::ofstream(base_ / "s" / "Sessions" / "Mix.sesx") << SessionText;
+    std::ofstream(base_ / "s" / "Sessions" / "mix.sesx") << SessionText;
+    Tick(1, "Sessions", "Mix.sesx");
+    Tick(2, "Sessions", "mix.sesx");
+    ScriptedPrompt prompt;
+    window_->ConvertButtonClick();
+    ASSERT_EQ(prompt.Shown().size(), 1u);
+    EXPECT_EQ(prompt.Shown()[0].title, "File error");
+    EXPECT_EQ(prompt.Shown()[0].icon, Icon::Critical);
+    EXPECT_EQ(prompt.Shown()[0].text, "You cannot select the same file for both File 1 and File 2.");
+}
+
+TEST_F(CombineTest, AnUnwritableTargetShowsTheEnginesMessage)
+{
+    const fs::path existing = base_ / "s" / "Sessions" / "one + four.sesx";
+    std::ofstream(existing) << "keep";
+    fs::permissions(existing, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    ScriptedPrompt prompt;
+    prompt.Answer(Answer::Yes);
+    window_->ConvertButtonClick();
+    ASSERT_EQ(prompt.Shown().size(), 2u);
+    EXPECT_EQ(prompt.Shown()[1].title, "Error 70");
+    EXPECT_EQ(prompt.Shown()[1].icon, Icon::Critical);
+    EXPECT_EQ(prompt.Shown()[1].text,
+        "Error Writing to File '" + existing.string() + "'.  \nPermission denied\n\nFile may be in use");
+    fs::permissions(existing, fs::perms::owner_all);
+}
+
+TEST_F(CombineTest, TargetControlsAndTooltips)
+{
+    EXPECT_FALSE(window_->TargetTextBox->isEnabled());
+    window_->TargetOption[2]->setChecked(true);
+    EXPECT_TRUE(window_->TargetTextBox->isEnabled());
+    EXPECT_TRUE(window_->FileButton->isEnabled());
+    window_->TargetOption[1]->setChecked(true);
+    EXPECT_FALSE(window_->FileButton->isEnabled());
+
+    QTest::mouseMove(window_->TargetOption[1], QPoint(5, 5));
+    EXPECT_EQ(window_->TargetOption[1]->toolTip(), Key("Other/"));
+    Pane(2).ForceRefresh = true;
+    Pane(2).SESFileRefresh();
+    QTest::mouseMove(window_->TargetOption[1], QPoint(6, 6));
+    EXPECT_EQ(window_->TargetOption[1]->toolTip(), QString());
+
+    window_->TargetOption[2]->setChecked(true);
+    window_->TargetTextBox->setText(QStringLiteral("/a/long/folder"));
+    QTest::mouseMove(window_->TargetTextBox, QPoint(5, 5));
+    EXPECT_EQ(window_->TargetTextBox->toolTip(), QStringLiteral("/a/long/folder"));
+    window_->activateWindow();
+    window_->TargetTextBox->setFocus(Qt::TabFocusReason);
+    QTest::qWait(20);
+    EXPECT_EQ(window_->TargetTextBox->selectedText(), QStringLiteral("/a/long/folder"));
+}
+
+TEST_F(CombineTest, BrowsingForTheFolder)
+{
+    QString askedTitle;
+    QString askedStart;
+    QString answer = Key("Chosen");
+    combine::SetFolderChooser([&](const QString& title, const QString& start) {
+        askedTitle = title;
+        askedStart = start;
+        return answer;
+    });
+    window_->TargetTextBox->setText(QStringLiteral("/before"));
+    QTest::mouseClick(window_->FileButton, Qt::LeftButton); // disabled: option 1 is on
+    EXPECT_TRUE(askedTitle.isEmpty());
+    window_->TargetChoice().FileButtonClick();
+    EXPECT_TRUE(window_->TargetOption[2]->isChecked());
+    EXPECT_EQ(askedTitle, QStringLiteral("Please select a folder to place backup copies of your selected SES files."));
+    EXPECT_EQ(askedStart, QStringLiteral("/before"));
+    EXPECT_EQ(window_->TargetTextBox->text(), Key("Chosen"));
+
+    // Cancelling keeps the text and option 3.
+    answer.clear();
+    QTest::mouseClick(window_->FileButton, Qt::LeftButton);
+    EXPECT_EQ(askedStart, Key("Chosen"));
+    EXPECT_EQ(window_->TargetTextBox->text(), Key("Chosen"));
+    EXPECT_TRUE(window_->TargetOption[2]->isChecked());
+    combine::SetFolderChooser(nullptr);
+}
+
+} // namespace
+} // namespace tandem::test

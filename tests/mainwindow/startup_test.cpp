@@ -1,0 +1,121 @@
+#include "main_window_fixture.h"
+#include "scripted_prompt.h"
+
+#include "language_options.h"
+#include "progress_status.h"
+#include "settings_store.h"
+#include "single_instance.h"
+#include "startup.h"
+
+#include <QComboBox>
+
+#include <QEventLoop>
+#include <QLabel>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+
+namespace tandem::test {
+namespace {
+
+class StartUpTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        window_->hide();
+    }
+    QTemporaryDir folder_;
+    QString iniFile_ = folder_.filePath(QStringLiteral("Tandem.ini"));
+};
+
+TEST_F(StartUpTest, FirstStartOpensBothPanesAtTheProgramFolder)
+{
+    settings::QSettingsStore store(iniFile_);
+    mainwindow::StartUp(*window_, store, volumes_);
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_EQ(window_->MainFrame->title(), QStringLiteral("SES Files"));
+    EXPECT_EQ(window_->LanguageList->count(), 12);
+    for (int pane = 1; pane <= 2; ++pane) {
+        ASSERT_NE(Pane(pane).FolderTree->SelectedItem(), nullptr);
+        EXPECT_EQ(dirtree::DirtreeNodes::Key(Pane(pane).FolderTree->SelectedItem()), Key("Program"));
+        EXPECT_TRUE(Pane(pane).RefreshNowButton->isEnabled());
+    }
+    // No scan ran yet, so the language frame waits.
+    EXPECT_FALSE(window_->ButtonFrame->isEnabled());
+    EXPECT_FALSE(window_->ConvertButton->isEnabled());
+    EXPECT_EQ(window_->findChildren<mainwindow::ProgressStatus*>().size(), 0);
+}
+
+TEST_F(StartUpTest, RemembersTheWindowAsItWasLeft)
+{
+    {
+        settings::QSettingsStore store(iniFile_);
+        store.Write(QStringLiteral("PATHS"), QStringLiteral("LastDir1"), Key("Sessions"));
+        store.Write(QStringLiteral("PATHS"), QStringLiteral("LastDir2"), Key("Other"));
+        store.Write(QStringLiteral("SETTINGS"), QStringLiteral("AutoRefresh1"), QStringLiteral("1"));
+        store.Write(QStringLiteral("SETTINGS"), QStringLiteral("AutoRefresh2"), QStringLiteral("1"));
+        store.Write(QStringLiteral("SETTINGS"), QStringLiteral("ScanSubfolders1"), QStringLiteral("1"));
+        store.Write(QStringLiteral("SETTINGS"), QStringLiteral("ColWidthFile2"), QStringLiteral("4000"));
+        store.Write(QStringLiteral("SETTINGS"), QStringLiteral("ColWidthFolder2"), QStringLiteral("100"));
+        ASSERT_TRUE(store.Save());
+    }
+    settings::QSettingsStore store(iniFile_);
+    ScriptedPrompt prompt;
+    mainwindow::StartUp(*window_, store, volumes_);
+    EXPECT_TRUE(prompt.Shown().empty());
+    EXPECT_EQ(FileNames(1), (std::vector<std::string>{ "one.sesx", "three.sesx", "two.sesx" }));
+    EXPECT_EQ(FileNames(2), std::vector<std::string>{ "four.sesx" });
+    EXPECT_TRUE(window_->ButtonFrame->isEnabled());
+    EXPECT_FALSE(Pane(1).RefreshNowButton->isEnabled());
+    EXPECT_NEAR(Pane(2).FileList->ColumnWidthTwips(panes::FileList::File), 4000, 15);
+    // A Folder column is never narrower than 315 twips.
+    EXPECT_NEAR(Pane(2).FileList->ColumnWidthTwips(panes::FileList::Folder), 315, 15);
+
+    // Closing saves what the window shows now.
+    Pane(2).ScanSubfoldersCheck->setChecked(true);
+    window_->close();
+    settings::QSettingsStore saved(iniFile_);
+    EXPECT_EQ(
+        saved.Read(QStringLiteral("SETTINGS"), QStringLiteral("ScanSubfolders2"), QString()), QStringLiteral("1"));
+    EXPECT_EQ(saved.Read(QStringLiteral("PATHS"), QStringLiteral("LastDir1"), QString()), Key("Sessions"));
+}
+
+TEST_F(StartUpTest, TheStatusWindowShowsWhileThePanesAreRead)
+{
+    settings::QSettingsStore store(iniFile_);
+    store.Write(QStringLiteral("SETTINGS"), QStringLiteral("AutoRefresh1"), QStringLiteral("1"));
+    store.Write(QStringLiteral("PATHS"), QStringLiteral("LastDir1"), Key("Sessions"));
+    mainwindow::StartUp(*window_, store, volumes_);
+    EXPECT_EQ(FileNames(1), (std::vector<std::string>{ "one.sesx", "two.sesx" }));
+    // The scan titles the window while it reads: the status window was up.
+    const auto& shown = window_->statusShownWhileTitled;
+    ASSERT_FALSE(shown.empty());
+    EXPECT_TRUE(std::all_of(shown.begin(), shown.end(), [](bool up) { return up; }));
+    EXPECT_EQ(window_->findChildren<mainwindow::ProgressStatus*>().size(), 0);
+}
+
+TEST(SingleInstance, ASecondStartActivatesTheFirstAndEnds)
+{
+    mainwindow::SingleInstance first;
+    ASSERT_TRUE(first.Listen());
+    QSignalSpy activations(&first, &mainwindow::SingleInstance::ActivationRequested);
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(environment);
+    QEventLoop loop;
+    QObject::connect(&second, &QProcess::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    second.start(QStringLiteral(TANDEM_APP_PATH), {});
+    loop.exec();
+    ASSERT_EQ(second.state(), QProcess::NotRunning);
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(activations.count(), 1);
+}
+
+} // namespace
+} // namespace tandem::test
