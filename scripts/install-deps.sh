@@ -12,6 +12,7 @@ libgtest-dev
 libgmock-dev
 libbenchmark-dev
 clang-format
+fonts-dejavu-core
 "
 
 missing=""
