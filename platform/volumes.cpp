@@ -45,13 +45,15 @@ std::string Volumes::RootOfLetter(char letter) const
 
 std::string Volumes::DriveRootOf(const std::string& path) const
 {
-    // Mounts nest, so the longest root that starts the path holds it.
+    // Mounts nest, so the longest root that starts the path holds it. A
+    // path may name the root itself without its trailing separator.
     std::string best;
-    const std::string withSeparator = path + '/';
-    for (const Drive& drive : Drives())
-        if (drive.root.size() > best.size() &&
-            (startsWithRoot(path, drive.root) || startsWithRoot(withSeparator, drive.root)))
+    for (const Drive& drive : Drives()) {
+        const bool holds = startsWithRoot(path, drive.root) || startsWithRoot(path + '/', drive.root) ||
+            startsWithRoot(path + '\\', drive.root);
+        if (holds && drive.root.size() > best.size())
             best = drive.root;
+    }
     return best;
 }
 

@@ -7,6 +7,14 @@ namespace tandem::platform {
 
 namespace {
 
+// Whether `path` names the volume root `volume` (which ends in "\").
+bool sameRoot(const std::wstring& volume, std::wstring path)
+{
+    if (!path.empty() && path.back() != L'\\' && path.back() != L'/')
+        path += L'\\';
+    return CompareStringOrdinal(volume.c_str(), -1, path.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
 class Win32Volumes final : public Volumes {
 public:
     std::vector<Drive> Drives() const override
@@ -26,7 +34,13 @@ public:
 
     int DriveType(const std::string& path) const override
     {
-        return static_cast<int>(GetDriveTypeW(Utf8ToWide(path).c_str()));
+        // Some systems answer for the drive that holds a folder; the tree
+        // relies on a folder not being taken for a drive.
+        const std::wstring wide = Utf8ToWide(path);
+        wchar_t volume[MAX_PATH + 1] = {};
+        if (GetVolumePathNameW(wide.c_str(), volume, MAX_PATH + 1) && !sameRoot(volume, wide))
+            return DRIVE_NO_ROOT_DIR;
+        return static_cast<int>(GetDriveTypeW(wide.c_str()));
     }
 
     std::string VolumeLabel(const std::string& root) const override

@@ -13,6 +13,10 @@ libgmock-dev
 libbenchmark-dev
 clang-format
 fonts-dejavu-core
+googletest
+g++-mingw-w64-x86-64-posix
+wine
+wine64
 "
 
 missing=""

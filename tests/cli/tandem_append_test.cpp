@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -30,6 +31,14 @@ std::string readAll(const fs::path& path)
     return text.str();
 }
 
+// What the tool printed, with the line ends a Windows console adds taken out.
+std::string textOf(const fs::path& path)
+{
+    std::string text = readAll(path);
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
+}
+
 // Runs the real tandem-append in its own folder, as a user would.
 class TandemAppendTest : public testing::Test {
 protected:
@@ -48,19 +57,22 @@ protected:
     {
         std::ofstream(dir_ / name, std::ios::binary) << content;
     }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    // `name` is written with "/"; the path has the platform's separators.
+    std::string path(const std::string& name) const { return (dir_ / fs::path(name).make_preferred()).string(); }
 
     ToolRun run(const std::string& arguments)
     {
         const std::string command =
             "\"" TANDEM_APPEND_PATH "\" " + arguments + " > \"" + path("stdout") + "\" 2> \"" + path("stderr") + "\"";
-        const int status = std::system(command.c_str());
 #ifdef _WIN32
+        // cmd strips one pair of quotes around the whole command line.
+        const int status = std::system(("\"" + command + "\"").c_str());
         const int code = status;
 #else
+        const int status = std::system(command.c_str());
         const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
-        return { code, readAll(dir_ / "stdout"), readAll(dir_ / "stderr") };
+        return { code, textOf(dir_ / "stdout"), textOf(dir_ / "stderr") };
     }
 
     fs::path dir_;

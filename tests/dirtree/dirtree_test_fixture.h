@@ -43,7 +43,7 @@ protected:
         volumes_.AddDrive('N', base_ / "n", platform::DriveTypes::Remote, "SERVER");
         volumes_.Hide("Secret");
         volumes_.Hide("HiddenTop");
-        volumes_.SetCurrentDirectory(Root('T') + "Audio");
+        volumes_.SetCurrentFolder(Root('T') + "Audio");
         tree_ = std::make_unique<Dirtree>(volumes_);
         tree_->resize(500, 700);
         tree_->show();

@@ -9,6 +9,10 @@
 
 #include <filesystem>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace tandem::engine {
 namespace {
 
@@ -166,6 +170,27 @@ TEST(Output, TargetThatIsAFolderIsRefused)
     EXPECT_FALSE(outcome.succeeded);
     EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::PathFileAccessError);
 }
+
+#ifdef _WIN32
+// A combined file that another program holds open cannot be replaced: the
+// user hears that it may be in use, and the old file stays.
+TEST(Output, FileLockedByAnotherProgramIsReportedAsInUse)
+{
+    TempDir dir;
+    const std::string existing = dir.Write("One + Two.sesx", "old content");
+    HANDLE lock = CreateFileW(std::filesystem::u8path(existing).wstring().c_str(), GENERIC_READ, 0, nullptr,
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    const auto outcome = test::MergeOutcome(dir, Session({ "<?xml?>", "<a/>" }), "");
+    CloseHandle(lock);
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::PermissionDenied);
+    EXPECT_EQ(OutcomeMessage(outcome).text,
+        "Error Writing to File '" + existing + "'.  \nPermission denied\n\nFile may be in use");
+    EXPECT_EQ(dir.Read("One + Two.sesx"), "old content");
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "One + Two.sesx", "One.sesx", "Two.sesx" }));
+}
+#endif
 
 } // namespace
 } // namespace tandem::engine

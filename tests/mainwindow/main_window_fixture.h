@@ -75,7 +75,7 @@ protected:
                  "s/Other/four.sesx", "s/top.sesx" })
             std::ofstream(base_ / file) << "<?xml?>";
         volumes_.AddDrive('S', base_ / "s", platform::DriveTypes::Fixed, "DATA");
-        volumes_.SetCurrentDirectory(Root());
+        volumes_.SetCurrentFolder(Root());
         window_ = std::make_unique<TestMain>(volumes_, Key("Program"));
         for (int index = 1; index <= 2; ++index)
             window_->Pane(index).FolderTree->setDriveLetters(QStringLiteral("S"));

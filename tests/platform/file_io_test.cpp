@@ -1,9 +1,11 @@
 #include "errors.h"
+#include "file_facts.h"
 #include "file_io.h"
 #include "file_system.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -97,6 +99,18 @@ TEST_F(FileIoTest, CreateRefusals)
     EXPECT_EQ(file.Create(path("locked.sesx")), ErrorNumber::PermissionDenied);
     fs::permissions(path("locked.sesx"), fs::perms::owner_all);
     EXPECT_EQ(read("locked.sesx"), "keep");
+}
+
+TEST_F(FileIoTest, SizeAndCreationTimeOfANewFile)
+{
+    const auto before = std::chrono::system_clock::now();
+    write("new.sesx", std::string(12345, 'x'));
+    FileFacts facts;
+    ASSERT_EQ(ReadFileFacts(path("new.sesx"), facts), ErrorNumber::None);
+    EXPECT_EQ(facts.size, 12345);
+    const auto created = std::chrono::system_clock::time_point(std::chrono::seconds(facts.createdSeconds));
+    EXPECT_LT(std::chrono::abs(created - before), std::chrono::minutes(2));
+    EXPECT_EQ(ReadFileFacts(path("missing.sesx"), facts), ErrorNumber::FileNotFound);
 }
 
 TEST_F(FileIoTest, FolderExists)

@@ -8,6 +8,10 @@
 #include <fstream>
 #include <random>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace tandem::platform {
 namespace {
 
@@ -25,7 +29,8 @@ protected:
     }
     void TearDown() override { fs::remove_all(base_); }
 
-    std::string path(const std::string& tail) const { return (base_ / tail).string(); }
+    // `tail` is written with "/"; the path has the platform's separators.
+    std::string path(const std::string& tail) const { return (base_ / fs::path(tail).make_preferred()).string(); }
 
     fs::path base_;
     test::FakeVolumes volumes_;
@@ -44,13 +49,25 @@ TEST_F(VolumesTest, TheInnermostMountHoldsAPath)
     EXPECT_EQ(volumes_.DriveRootOf(path("sys/media/usb/Audio")), path("sys/media/usb/"));
     EXPECT_EQ(volumes_.DriveRootOf(path("sys/media/usb")), path("sys/media/usb/"));
     EXPECT_EQ(volumes_.DriveRootOf("/elsewhere"), "");
-    volumes_.SetCurrentDirectory(path("sys/media/usb/Audio"));
+    volumes_.SetCurrentFolder(path("sys/media/usb/Audio"));
     EXPECT_EQ(volumes_.CurrentDriveLetter(), 'D');
+}
+
+// What counts as hidden: the hidden attribute on Windows, a leading dot
+// elsewhere.
+void makeHidden(const fs::path& path)
+{
+#ifdef _WIN32
+    SetFileAttributesW(path.wstring().c_str(), FILE_ATTRIBUTE_HIDDEN);
+#else
+    (void)path;
+#endif
 }
 
 TEST_F(VolumesTest, FolderListingGivesAttributesAndStopsWhenAsked)
 {
     fs::create_directory(base_ / "sys" / ".cache");
+    makeHidden(base_ / "sys" / ".cache");
     std::ofstream(base_ / "sys" / "notes.txt") << "x";
     std::map<std::string, FolderEntry> entries;
     EXPECT_TRUE(ListFolder(path("sys"), [&](const FolderEntry& entry) {
@@ -60,6 +77,7 @@ TEST_F(VolumesTest, FolderListingGivesAttributesAndStopsWhenAsked)
     EXPECT_EQ(entries.size(), 6u); // ".", "..", .cache, home, media, notes.txt
     EXPECT_TRUE(entries["home"].directory);
     EXPECT_FALSE(entries["home"].hidden);
+    EXPECT_FALSE(entries["home"].system);
     EXPECT_TRUE(entries[".cache"].hidden);
     EXPECT_FALSE(entries["notes.txt"].directory);
 
@@ -68,6 +86,42 @@ TEST_F(VolumesTest, FolderListingGivesAttributesAndStopsWhenAsked)
     EXPECT_EQ(visited, 2);
     EXPECT_FALSE(ListFolder(path("missing"), [](const FolderEntry&) { return true; }));
 }
+
+#ifdef _WIN32
+TEST_F(VolumesTest, HiddenAndSystemAttributesOnWindows)
+{
+    fs::create_directory(base_ / "sys" / "Secret");
+    fs::create_directory(base_ / "sys" / "Boot");
+    SetFileAttributesW((base_ / "sys" / "Secret").wstring().c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW((base_ / "sys" / "Boot").wstring().c_str(), FILE_ATTRIBUTE_SYSTEM);
+    std::map<std::string, FolderEntry> entries;
+    ListFolder(path("sys"), [&](const FolderEntry& entry) {
+        entries[entry.name] = entry;
+        return true;
+    });
+    EXPECT_TRUE(entries["Secret"].hidden);
+    EXPECT_FALSE(entries["Secret"].system);
+    EXPECT_TRUE(entries["Boot"].system);
+    EXPECT_FALSE(entries["Boot"].hidden);
+    EXPECT_TRUE(entries["Boot"].directory);
+}
+#else
+TEST_F(VolumesTest, LinksAndSpecialFilesOnPosix)
+{
+    fs::create_directory_symlink(base_ / "sys" / "home", base_ / "sys" / "linked");
+    fs::create_symlink(base_ / "sys" / "gone", base_ / "sys" / "dangling");
+    std::map<std::string, FolderEntry> entries;
+    ListFolder(path("sys"), [&](const FolderEntry& entry) {
+        entries[entry.name] = entry;
+        return true;
+    });
+    EXPECT_TRUE(entries["linked"].directory);
+    EXPECT_TRUE(entries["linked"].link);
+    EXPECT_FALSE(entries["home"].link);
+    // Neither a file nor a folder: the scan leaves it out.
+    EXPECT_TRUE(entries["dangling"].system);
+}
+#endif
 
 } // namespace
 } // namespace tandem::platform

@@ -22,13 +22,12 @@ public:
 
     void AddDrive(char letter, const std::filesystem::path& folder, int type, const std::string& label = {})
     {
-        std::string root = folder.string();
-        if (root.back() != '/')
-            root += '/';
+        // A root ends in the platform's separator, as the system's roots do.
+        const std::string root = folder.string() + static_cast<char>(std::filesystem::path::preferred_separator);
         drives_.push_back({ { letter, root, type }, label });
     }
     void Hide(const std::string& name) { hidden_.insert(name); }
-    void SetCurrentDirectory(const std::string& path) { current_ = path; }
+    void SetCurrentFolder(const std::string& path) { current_ = path; }
     std::string Root(char letter) const { return RootOfLetter(letter); }
 
     std::vector<platform::Drive> Drives() const override

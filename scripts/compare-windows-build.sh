@@ -1,0 +1,79 @@
+#!/bin/sh
+# Runs the Linux and the Windows build of tandem-append on the same session
+# pairs and checks that they write the same bytes and exit alike.
+#   compare-windows-build.sh LINUX_TOOL WINDOWS_TOOL WINE_PREFIX
+# The pairs are the golden pairs of the engine's tests and variants of them
+# made here: other line ends (CR LF, CR alone), TAB indentation, and the
+# sessions of one pair appended to those of another.
+set -eu
+
+linux_tool=$1
+windows_tool=$2
+prefix=$3
+here=$(cd "$(dirname "$0")" && pwd)
+data="$here/../tests/engine/data"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/in" "$work/linux" "$work/windows"
+
+# Windows sees the Linux file system as drive Z:.
+windows_path() { printf 'Z:%s' "$1" | tr '/' '\\'; }
+
+for folder in "$data"/*/; do
+    case_name=$(basename "$folder")
+    for session in One Two; do
+        base="$work/in/$case_name-$session"
+        cp "$folder/$session.sesx" "$base-lf.sesx"
+        sed 's/$/\r/' "$folder/$session.sesx" > "$base-crlf.sesx"
+        tr '\n' '\r' < "$folder/$session.sesx" > "$base-cr.sesx"
+        sed 's/^  /\t/; s/^\t  /\t\t/' "$folder/$session.sesx" > "$base-tabs.sesx"
+    done
+done
+
+pairs=0
+failures=0
+compare() {
+    first=$1
+    second=$2
+    pairs=$((pairs + 1))
+    linux_out="$work/linux/$pairs"
+    windows_out="$work/windows/$pairs"
+    mkdir -p "$linux_out" "$windows_out"
+    linux_status=0
+    "$linux_tool" --target "$linux_out" "$first" "$second" > /dev/null 2> "$linux_out.err" || linux_status=$?
+    windows_status=0
+    "$here/wine-run.sh" "$prefix" "$windows_tool" --target "$(windows_path "$windows_out")" \
+        "$(windows_path "$first")" "$(windows_path "$second")" > /dev/null 2> "$windows_out.err" || windows_status=$?
+    if [ "$linux_status" -ne "$windows_status" ]; then
+        echo "DIFFERENT exit status ($linux_status, $windows_status): $first + $second"
+        failures=$((failures + 1))
+        return
+    fi
+    if ! tr -d '\r' < "$windows_out.err" | cmp -s - "$linux_out.err"; then
+        echo "DIFFERENT messages: $first + $second"
+        failures=$((failures + 1))
+        return
+    fi
+    for output in "$linux_out"/*; do
+        [ -e "$output" ] || continue
+        if ! cmp -s "$output" "$windows_out/$(basename "$output")"; then
+            echo "DIFFERENT bytes: $first + $second"
+            failures=$((failures + 1))
+        fi
+    done
+}
+
+for first in "$work"/in/*-One-*.sesx; do
+    variant=${first##*-One-}
+    for second in "$work"/in/*-Two-"$variant"; do
+        compare "$first" "$second"
+    done
+    compare "$first" "$work/in/$(basename "$first" | sed 's/-One-/-Two-/; s/-[a-z]*\.sesx$/-lf.sesx/')"
+done
+# A session appended to itself, and failures: both builds report them alike.
+compare "$work/in/podcast-One-lf.sesx" "$work/in/podcast-One-lf.sesx"
+compare "$work/in/podcast-One-lf.sesx" "$work/in/missing.sesx"
+
+echo "compared $pairs pairs between the Linux and the Windows build: $failures different"
+[ "$failures" -eq 0 ]
