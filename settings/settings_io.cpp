@@ -3,6 +3,7 @@
 #include "settings_store.h"
 
 #include "file_list.h"
+#include "twips.h"
 
 #include "file_system.h"
 #include "prompt.h"
@@ -54,14 +55,9 @@ QString twipsText(double twips)
     return locale.toString(static_cast<double>(static_cast<float>(twips)), 'g', 7);
 }
 
-double twipsFromPixels(int pixels, const QWidget& widget, bool vertical)
-{
-    return pixels * 1440.0 / (vertical ? widget.logicalDpiY() : widget.logicalDpiX());
-}
-
 int pixelsFromTwips(double twips, const QWidget& widget, bool vertical)
 {
-    return static_cast<int>(twips * (vertical ? widget.logicalDpiY() : widget.logicalDpiX()) / 1440.0 + 0.5);
+    return static_cast<int>(dirtree::PixelsFromTwips(twips, widget, vertical) + 0.5);
 }
 
 QString checkText(const QCheckBox* box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); }
@@ -114,8 +110,8 @@ void SaveSettings(SettingsStore& store, const SettingsControls& controls)
         store.DeleteSection(section);
 
     const QWidget& main = *controls.window;
-    store.Write(window, QStringLiteral("Top"), twipsText(twipsFromPixels(main.y(), main, true)));
-    store.Write(window, QStringLiteral("Left"), twipsText(twipsFromPixels(main.x(), main, false)));
+    store.Write(window, QStringLiteral("Top"), twipsText(dirtree::TwipsFromPixels(main.y(), main, true)));
+    store.Write(window, QStringLiteral("Left"), twipsText(dirtree::TwipsFromPixels(main.x(), main, false)));
     for (int pane = 1; pane <= 2; ++pane)
         store.Write(paths, paneKey("LastDir", pane), *controls.lastDir[static_cast<std::size_t>(pane - 1)]);
     store.Write(paths, QStringLiteral("TargDir"), controls.targetTextBox->text().trimmed());
