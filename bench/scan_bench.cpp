@@ -107,8 +107,8 @@ void listBenchmark(const panes::ListFormats& formats)
             const int scrambled = (i * 7919) % ListEntries;
             const QString folder = QStringLiteral("/sessions/project %1/").arg(scrambled % 97);
             list.AddEntry(folder + QStringLiteral("take %1.sesx").arg(i), folder,
-                          QStringLiteral("Take %1.sesx").arg(scrambled), start.addSecs(i * 3331LL % 9000000),
-                          (scrambled * 104729LL) % 50000000);
+                QStringLiteral("Take %1.sesx").arg(scrambled), start.addSecs(i * 3331LL % 9000000),
+                (scrambled * 104729LL) % 50000000);
         }
         for (int column = panes::FileList::Folder; column <= panes::FileList::Bytes; ++column)
             list.SortByColumn(column);
