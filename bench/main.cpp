@@ -3,6 +3,7 @@
 #include "micro_benchmarks.h"
 #include "plain_copy.h"
 #include "process_measures.h"
+#include "session_check.h"
 #include "session_generator.h"
 #include "temp_folder.h"
 
@@ -23,6 +24,8 @@ using namespace tandem::bench;
 constexpr int Rounds = 5;
 constexpr double TimeRatioTarget = 3;
 constexpr double MemoryRatioTarget = 2;
+// Checking the combined session may take as long as making it.
+constexpr double CheckRatioTarget = 1;
 constexpr std::uint64_t SmallSessionBytes = 1'000'000;
 
 double megabytes(std::uint64_t bytes) { return static_cast<double>(bytes) / 1e6; }
@@ -109,6 +112,18 @@ int run(int argc, char** argv)
     const std::uint64_t copyPeak =
         PeakResidentBytesInChild([&] { return CopyBothWhole(pair.first, pair.second, firstCopy, secondCopy); });
 
+    // Measured last: the heap the check leaves in this process would count
+    // in the children that measure the merge and the copy.
+    std::vector<double> checkSeconds;
+    for (int round = 0; round < Rounds; ++round)
+        checkSeconds.push_back(SecondsTaken([&] {
+            const auto check = tandem::verify::CheckSessionFile(output);
+            if (check.errorNumber != 0 || !check.findings.empty())
+                throw std::runtime_error("the combined session did not check clean: " +
+                    (check.findings.empty() ? check.description : check.findings.front().text));
+        }));
+    const std::uint64_t checkPeak =
+        PeakResidentBytesInChild([&] { return tandem::verify::CheckSessionFile(output).findings.empty(); });
     const double inputMb = megabytes(pair.bytes);
     const double mergeTime = Median(mergeSeconds);
     const double copyTime = Median(copySeconds);
@@ -122,6 +137,10 @@ int run(int argc, char** argv)
         memoryRatio, megabytes(copyPeak), static_cast<double>(copyPeak) / static_cast<double>(pair.bytes));
     std::printf("bench merge: time ratio %.1f (target %.0f), memory ratio %.1f (target %.0f)\n", timeRatio,
         TimeRatioTarget, memoryRatio, MemoryRatioTarget);
+    const double checkTime = Median(checkSeconds);
+    std::printf("check of the combined session: %.3f s (median of %d), peak RSS %.1f MB\n", checkTime, Rounds,
+        megabytes(checkPeak));
+    std::printf("bench check: time ratio check/merge %.2f (target %.0f)\n", checkTime / mergeTime, CheckRatioTarget);
     return 0;
 }
 

@@ -32,6 +32,10 @@ CliOptions ParseArguments(const std::vector<std::string>& arguments)
         } else if (argument == "--version") {
             options.action = CliOptions::Action::Version;
             return options;
+        } else if (argument == "--verify") {
+            options.verify = true;
+        } else if (argument == "--force") {
+            options.force = true;
         } else if (argument == "--target" || argument.rfind("--target=", 0) == 0) {
             if (targetGiven)
                 return refuse("--target given twice");
@@ -59,7 +63,7 @@ CliOptions ParseArguments(const std::vector<std::string>& arguments)
 
 std::string UsageText()
 {
-    return "Usage: tandem-append [--target DIR] FIRST.sesx SECOND.sesx\n"
+    return "Usage: tandem-append [--target DIR] [--verify] [--force] FIRST.sesx SECOND.sesx\n"
            "\n"
            "Appends the Audition session SECOND.sesx to FIRST.sesx: the new session holds\n"
            "FIRST with SECOND's tracks, media files, clip groups and markers merged in.\n"
@@ -68,12 +72,16 @@ std::string UsageText()
            "\n"
            "Options:\n"
            "  --target DIR  the folder for the combined session\n"
+           "  --verify      check the combined session once it is written and report\n"
+           "                references that point nowhere and ids used twice\n"
+           "  --force       combine even when the two sessions' sample rates differ\n"
            "  --help        show this help\n"
            "  --version     show the version\n"
            "\n"
            "On success the new file's full path is printed. Exit status: 0 success,\n"
            "1 a session file could not be read, 2 the combined session could not be\n"
-           "written, 64 wrong usage.\n";
+           "written or the sample rates differ (without --force), 3 the check of\n"
+           "--verify found problems (the file stays as written), 64 wrong usage.\n";
 }
 
 } // namespace tandem::cli

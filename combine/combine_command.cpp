@@ -2,6 +2,10 @@
 
 #include "append_session.h"
 #include "messages.h"
+#include "sample_rate.h"
+
+#include "findings_report.h"
+#include "session_check.h"
 
 #include "busy_pointer.h"
 #include "paths.h"
@@ -34,6 +38,11 @@ void CombineSessions(const QString& file1, const QString& file2, const QString& 
         prompt.Show(refusal);
         return;
     }
+    const std::string firstRate = engine::SessionSampleRate(file1.toStdString());
+    const std::string secondRate = engine::SessionSampleRate(file2.toStdString());
+    if (engine::SampleRatesDiffer(firstRate, secondRate) &&
+        prompt.Show(engine::SampleRateQuestion(firstRate, secondRate)) != Message::Answer::Yes)
+        return;
     Message confirmation;
     confirmation.icon = Message::Icon::Information;
     confirmation.title = "Combine";
@@ -46,11 +55,15 @@ void CombineSessions(const QString& file1, const QString& file2, const QString& 
     if (prompt.Show(confirmation) != Message::Answer::Yes)
         return;
     engine::AppendOutcome outcome;
+    verify::CheckResult check;
     {
         platform::BusyPointer busy;
         outcome = engine::AppendSession(file1.toStdString(), file2.toStdString(), targetFolder.toStdString());
+        if (outcome.succeeded)
+            check = verify::CheckSessionFile(outcome.outputPath);
     }
-    prompt.Show(engine::OutcomeMessage(outcome));
+    const Message report = engine::OutcomeMessage(outcome);
+    prompt.Show(outcome.succeeded ? verify::WithCheckResult(report, check) : report);
 }
 
 } // namespace tandem::combine

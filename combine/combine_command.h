@@ -10,8 +10,10 @@ namespace tandem::combine {
 QString TargetFolder(int choice, const QString& folder1, const QString& folder2, const QString& typedFolder);
 
 // The Combine button: refuses the same file twice (without regard to case),
-// asks for confirmation and, on Yes, appends File 2 to File 1 in the target
-// folder and reports the outcome. Nothing is rescanned afterwards.
+// asks whether to go on when the sample rates differ, asks for confirmation
+// and, on Yes, appends File 2 to File 1 in the target folder, checks the new
+// session and reports the outcome with any problems the check found.
+// Nothing is rescanned afterwards.
 void CombineSessions(const QString& file1, const QString& file2, const QString& targetFolder);
 
 } // namespace tandem::combine

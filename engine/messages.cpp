@@ -8,6 +8,13 @@ namespace {
 
 std::string errorTitle(int errorNumber) { return "Error " + std::to_string(errorNumber); }
 
+std::string sampleRateExplanation(
+    const std::string& firstRate, const std::string& secondRate, const std::string& newline)
+{
+    return "File 1 runs at " + firstRate + " Hz and File 2 at " + secondRate + " Hz." + newline + newline +
+        "The clips of File 2 will be placed at the wrong times in the combined session.";
+}
+
 } // namespace
 
 platform::Message CompletionMessage(
@@ -30,6 +37,22 @@ platform::Message WriteFailureMessage(int errorNumber, const std::string& output
         return { platform::Message::Icon::Critical, errorTitle(errorNumber),
             "Error Writing to File '" + outputPath + "'.  \n" + description + "\n\nFile may be in use" };
     return { platform::Message::Icon::Critical, errorTitle(errorNumber), "Error\n" + description };
+}
+
+platform::Message SampleRateQuestion(const std::string& firstRate, const std::string& secondRate)
+{
+    platform::Message question;
+    question.icon = platform::Message::Icon::Exclamation;
+    question.title = "Sample rates differ";
+    question.text = sampleRateExplanation(firstRate, secondRate, "\r\n") + "\r\n\r\nCombine anyway?";
+    question.buttons = platform::Message::Buttons::YesNo;
+    question.defaultAnswer = platform::Message::Answer::No;
+    return question;
+}
+
+std::string SampleRateRefusal(const std::string& firstRate, const std::string& secondRate)
+{
+    return sampleRateExplanation(firstRate, secondRate, "\n") + "\nUse --force to combine them anyway.\n";
 }
 
 platform::Message OutcomeMessage(const AppendOutcome& outcome)

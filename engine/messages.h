@@ -15,6 +15,12 @@ platform::Message CompletionMessage(
 platform::Message ReadFailureMessage(int errorNumber);
 platform::Message WriteFailureMessage(int errorNumber, const std::string& outputPath);
 
+// Asked before combining sessions that run at different sample rates; No
+// is the default and ends the command.
+platform::Message SampleRateQuestion(const std::string& firstRate, const std::string& secondRate);
+// The command line's refusal of such a pair, one sentence a line.
+std::string SampleRateRefusal(const std::string& firstRate, const std::string& secondRate);
+
 // The completion message on success, else the failure message of the phase.
 platform::Message OutcomeMessage(const AppendOutcome& outcome);
 
