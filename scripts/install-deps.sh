@@ -8,6 +8,9 @@ g++
 make
 cmake
 qt6-base-dev
+libpugixml-dev
+curl
+ca-certificates
 libgtest-dev
 libgmock-dev
 libbenchmark-dev

@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <new>
 #include <iterator>
+#include <new>
 #include <vector>
 
 namespace tandem::verify {
@@ -85,9 +85,9 @@ void checkDocumentLevel(const pugi::xml_document& document, std::vector<PlacedFi
             if (node.type() == pugi::node_pcdata)
                 offset += std::strspn(node.value(), " \t\r\n");
             findings.push_back({ offset,
-                notWellFormed + (root ? "there is more after the end of the root element <" + std::string(root.name()) +
-                                         ">."
-                                      : std::string("there is text before the root element.")) });
+                notWellFormed +
+                    (root ? "there is more after the end of the root element <" + std::string(root.name()) + ">."
+                          : std::string("there is text before the root element.")) });
             return;
         }
     }
@@ -138,8 +138,8 @@ Findings checkInPlace(char* text, std::size_t size)
     forEachElement(document, [&](const pugi::xml_node& element) {
         const std::size_t offset = offsetOf(element);
         if (const char* name = repeatedAttribute(element))
-            placed.push_back({ offset,
-                notWellFormed + "attribute \"" + name + "\" appears twice on <" + element.name() + ">." });
+            placed.push_back(
+                { offset, notWellFormed + "attribute \"" + name + "\" appears twice on <" + element.name() + ">." });
         references.Visit(element, offset);
     });
     std::vector<PlacedFinding> unresolved = references.Resolve(lines);

@@ -138,7 +138,9 @@ std::vector<PlacedFinding> SessionReferences::Resolve(const LineNumbers& lines) 
                 ")." });
     for (const Use& use : duplicates_) {
         const std::size_t firstLine = lines.LineOf(use.firstOffset);
-        const char* what = use.kind == Kind::Track ? "Track" : use.kind == Kind::MediaFile ? "Media file" : "Clip group";
+        const char* what = use.kind == Kind::Track ? "Track"
+            : use.kind == Kind::MediaFile          ? "Media file"
+                                                   : "Clip group";
         findings.push_back({ use.offset, duplicateText(what, use.id, firstLine) });
     }
     for (const Use& use : references_) {
@@ -165,8 +167,9 @@ std::vector<PlacedFinding> SessionReferences::Resolve(const LineNumbers& lines) 
         case Kind::GroupMember:
             if (!tracks_.count(use.id))
                 findings.push_back({ use.offset,
-                    target.empty() ? "Clip group " + owner + " has a clip that names no track."
-                                   : "Clip group " + owner + " has a clip on track " + target + ", which does not exist." });
+                    target.empty()
+                        ? "Clip group " + owner + " has a clip that names no track."
+                        : "Clip group " + owner + " has a clip on track " + target + ", which does not exist." });
             break;
         default:
             break;

@@ -13,6 +13,8 @@ struct ParseCase {
     std::string target;
     std::string first;
     std::string second;
+    bool verify = false;
+    bool force = false;
 };
 
 void PrintTo(const ParseCase& c, std::ostream* os) { *os << testing::PrintToString(c.arguments); }
@@ -27,6 +29,8 @@ TEST_P(ParseArgumentsTest, Parses)
         EXPECT_EQ(options.target, GetParam().target);
         EXPECT_EQ(options.firstPath, GetParam().first);
         EXPECT_EQ(options.secondPath, GetParam().second);
+        EXPECT_EQ(options.verify, GetParam().verify);
+        EXPECT_EQ(options.force, GetParam().force);
     } else if (options.action == Action::Usage) {
         EXPECT_FALSE(options.problem.empty());
     }
@@ -44,7 +48,10 @@ INSTANTIATE_TEST_SUITE_P(Cli, ParseArgumentsTest,
         ParseCase{ { "--target" }, Action::Usage, "", "", "" },
         ParseCase{ { "--target=", "a.sesx", "b.sesx" }, Action::Usage, "", "", "" },
         ParseCase{ { "--target", "x", "--target", "y", "a", "b" }, Action::Usage, "", "", "" },
-        ParseCase{ { "--force", "a.sesx", "b.sesx" }, Action::Usage, "", "", "" }));
+        ParseCase{ { "--force", "a.sesx", "b.sesx" }, Action::Append, "", "a.sesx", "b.sesx", false, true },
+        ParseCase{ { "a.sesx", "--verify", "b.sesx" }, Action::Append, "", "a.sesx", "b.sesx", true, false },
+        ParseCase{ { "--", "--verify", "b.sesx" }, Action::Append, "", "--verify", "b.sesx", false, false },
+        ParseCase{ { "--verbose", "a.sesx", "b.sesx" }, Action::Usage, "", "", "" }));
 
 } // namespace
 } // namespace tandem::cli

@@ -1,81 +1,20 @@
+#include "tool_run.h"
+
 #include "tandem_version.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
+namespace tandem::test {
 namespace {
 
-namespace fs = std::filesystem;
-
-struct ToolRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-std::string readAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// What the tool printed, with the line ends a Windows console adds taken out.
-std::string textOf(const fs::path& path)
-{
-    std::string text = readAll(path);
-    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-    return text;
-}
-
-// Runs the real tandem-append in its own folder, as a user would.
-class TandemAppendTest : public testing::Test {
+class TandemAppendTest : public ToolTest {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() / ("tandem-cli-" + std::to_string(std::random_device{}()));
-        fs::create_directories(dir_ / "in");
-        fs::create_directories(dir_ / "out");
+        ToolTest::SetUp();
         write(
             "in/First.sesx", "<?xml?>\n<tracks>\n<masterTrack id=\"10000\" index=\"1\">\n</masterTrack>\n</tracks>\n");
         write("in/Second.sesx", "<?xml?>\n<tracks>\n<audioTrack id=\"10001\" index=\"1\">\n</audioTrack>\n</tracks>\n");
     }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    void write(const std::string& name, const std::string& content)
-    {
-        std::ofstream(dir_ / name, std::ios::binary) << content;
-    }
-    // `name` is written with "/"; the path has the platform's separators.
-    std::string path(const std::string& name) const { return (dir_ / fs::path(name).make_preferred()).string(); }
-
-    ToolRun run(const std::string& arguments)
-    {
-        const std::string command =
-            "\"" TANDEM_APPEND_PATH "\" " + arguments + " > \"" + path("stdout") + "\" 2> \"" + path("stderr") + "\"";
-#ifdef _WIN32
-        // cmd strips one pair of quotes around the whole command line.
-        const int status = std::system(("\"" + command + "\"").c_str());
-        const int code = status;
-#else
-        const int status = std::system(command.c_str());
-        const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-        return { code, textOf(dir_ / "stdout"), textOf(dir_ / "stderr") };
-    }
-
-    fs::path dir_;
+    ToolRun run(const std::string& arguments) { return runTool(TANDEM_APPEND_PATH, arguments); }
 };
 
 TEST_F(TandemAppendTest, WritesNextToTheFirstSessionAndPrintsThePath)
@@ -114,6 +53,47 @@ TEST_F(TandemAppendTest, WriteFailureExitsTwoWithTheMessage)
     EXPECT_EQ(result.err, "Error 76\nError\nPath not found\n");
 }
 
+TEST_F(TandemAppendTest, VerifyReportsProblemsOfTheNewSessionAndKeepsIt)
+{
+    const ToolRun clean = run("--verify " + quoted("in/First.sesx") + " " + quoted("in/Second.sesx"));
+    EXPECT_EQ(clean.exitCode, 0) << clean.err;
+    EXPECT_EQ(clean.err, "");
+
+    write("in/Lost.sesx",
+        "<?xml?>\n<tracks>\n<audioTrack id=\"10001\" index=\"1\">\n<audioClip fileID=\"4\" id=\"0\" name=\"Lost\"/>\n"
+        "</audioTrack>\n</tracks>\n");
+    const ToolRun dangling = run("--verify " + quoted("in/First.sesx") + " " + quoted("in/Lost.sesx"));
+    const std::string output = path("in/First + Lost.sesx");
+    EXPECT_EQ(dangling.exitCode, 3);
+    EXPECT_EQ(dangling.out, output + "\n");
+    EXPECT_EQ(dangling.err,
+        "tandem-append: the new session has problems that Audition may not load correctly:\n" + output +
+            ":4: Clip \"Lost\" uses media file 5, which is not in the file list.\n");
+    EXPECT_TRUE(fs::exists(output));
+}
+
+TEST_F(TandemAppendTest, DifferentSampleRatesAreRefusedUnlessForced)
+{
+    write("in/At48.sesx",
+        "<sesx>\n<session sampleRate=\"48000\">\n<tracks>\n<masterTrack id=\"10000\" index=\"1\">\n</masterTrack>\n"
+        "</tracks>\n</session>\n</sesx>\n");
+    write("in/At44.sesx",
+        "<sesx>\n<session sampleRate=\"44100\">\n<tracks>\n<audioTrack id=\"10001\" index=\"1\">\n</audioTrack>\n"
+        "</tracks>\n</session>\n</sesx>\n");
+    const std::string pair = quoted("in/At48.sesx") + " " + quoted("in/At44.sesx");
+    const ToolRun refused = run(pair);
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err,
+        "tandem-append: File 1 runs at 48000 Hz and File 2 at 44100 Hz.\n\nThe clips of File 2 will be placed at the "
+        "wrong times in the combined session.\nUse --force to combine them anyway.\n");
+    EXPECT_FALSE(fs::exists(path("in/At48 + At44.sesx")));
+
+    const ToolRun forced = run("--force --verify " + pair);
+    EXPECT_EQ(forced.exitCode, 0) << forced.err;
+    EXPECT_TRUE(fs::exists(path("in/At48 + At44.sesx")));
+}
+
 TEST_F(TandemAppendTest, UsageHelpAndVersion)
 {
     const ToolRun wrong = run("only-one.sesx");
@@ -128,3 +108,4 @@ TEST_F(TandemAppendTest, UsageHelpAndVersion)
 }
 
 } // namespace
+} // namespace tandem::test

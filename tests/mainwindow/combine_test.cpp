@@ -19,6 +19,9 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
+        // Real sessions, so that the combined one checks clean.
+        std::ofstream(base_ / "s" / "Sessions" / "one.sesx") << SessionText;
+        std::ofstream(base_ / "s" / "Other" / "four.sesx") << SessionText;
         Tick(1, "Sessions", "one.sesx");
         Tick(2, "Other", "four.sesx");
         ASSERT_TRUE(window_->ConvertButton->isEnabled());
@@ -46,7 +49,10 @@ TEST_F(CombineTest, IntoFile1sFolder)
     const std::string output = file("Sessions/one + four.sesx");
     EXPECT_EQ(prompt.Shown()[1].title, "Process completed...");
     EXPECT_EQ(prompt.Shown()[1].icon, Icon::Information);
-    EXPECT_NE(prompt.Shown()[1].text.find(output), std::string::npos);
+    // The new session checks clean, so nothing is added to the message.
+    EXPECT_EQ(prompt.Shown()[1].text,
+        file("Other/four.sesx") + "\r\n appended to \r\n" + file("Sessions/one.sesx") +
+            "\r\n\r\nThe new file is called \r\n\r\n" + output);
     EXPECT_TRUE(fs::exists(output));
     // Nothing is read again afterwards: the new file is not in the list yet.
     EXPECT_EQ(FileNames(1), (std::vector<std::string>{ "one.sesx", "two.sesx" }));
@@ -81,6 +87,57 @@ TEST_F(CombineTest, NoDoesNothing)
     window_->ConvertButtonClick();
     EXPECT_EQ(prompt.Shown().size(), 1u);
     EXPECT_FALSE(fs::exists(file("Sessions/one + four.sesx")));
+}
+
+TEST_F(CombineTest, DifferentSampleRatesAreAskedAboutFirst)
+{
+    std::string at44100 = SessionText;
+    at44100.replace(at44100.find("48000"), 5, "44100");
+    std::ofstream(base_ / "s" / "Other" / "four.sesx") << at44100;
+    const std::string output = file("Sessions/one + four.sesx");
+
+    ScriptedPrompt refuse;
+    refuse.Answer(Answer::No);
+    window_->ConvertButtonClick();
+    ASSERT_EQ(refuse.Shown().size(), 1u);
+    const platform::Message& question = refuse.Shown()[0];
+    EXPECT_EQ(question.title, "Sample rates differ");
+    EXPECT_EQ(question.icon, Icon::Exclamation);
+    EXPECT_EQ(question.buttons, platform::Message::Buttons::YesNo);
+    EXPECT_EQ(question.defaultAnswer, Answer::No);
+    EXPECT_EQ(question.text,
+        "File 1 runs at 48000 Hz and File 2 at 44100 Hz.\r\n\r\nThe clips of File 2 will be placed at the wrong "
+        "times in the combined session.\r\n\r\nCombine anyway?");
+    EXPECT_FALSE(fs::exists(output));
+
+    ScriptedPrompt accept;
+    accept.Answer(Answer::Yes);
+    accept.Answer(Answer::Yes);
+    window_->ConvertButtonClick();
+    ASSERT_EQ(accept.Shown().size(), 3u);
+    EXPECT_EQ(accept.Shown()[1].title, "Combine");
+    EXPECT_EQ(accept.Shown()[2].title, "Process completed...");
+    EXPECT_TRUE(fs::exists(output));
+}
+
+TEST_F(CombineTest, ProblemsOfTheNewSessionFollowTheCompletionMessage)
+{
+    std::string lost = SessionText;
+    lost.replace(lost.find("</audioTrack>"), 0, "<audioClip fileID=\"2\" id=\"0\" name=\"Lost\"/>\n");
+    std::ofstream(base_ / "s" / "Other" / "four.sesx") << lost;
+    ScriptedPrompt prompt;
+    prompt.Answer(Answer::Yes);
+    window_->ConvertButtonClick();
+    ASSERT_EQ(prompt.Shown().size(), 2u);
+    const platform::Message& completion = prompt.Shown()[1];
+    EXPECT_EQ(completion.title, "Process completed...");
+    const std::string output = file("Sessions/one + four.sesx");
+    const std::string warning =
+        output + "\r\n\r\nWarning: the new session has problems that Audition may not load correctly:\r\nLine ";
+    const std::size_t at = completion.text.find(warning);
+    ASSERT_NE(at, std::string::npos) << completion.text;
+    EXPECT_NE(completion.text.find(": Clip \"Lost\" uses media file ", at), std::string::npos) << completion.text;
+    EXPECT_TRUE(fs::exists(output));
 }
 
 TEST_F(CombineTest, TheSameFileTwiceIsRefusedWhateverTheCase)

@@ -5,7 +5,7 @@
 namespace tandem::verify {
 namespace {
 
-const platform::Message completion { platform::Message::Icon::Information, "Process completed...",
+const platform::Message completion{ platform::Message::Icon::Information, "Process completed...",
     "b.sesx\r\n appended to \r\na.sesx\r\n\r\nThe new file is called \r\n\r\nout.sesx" };
 
 CheckResult withFindings(std::size_t count)
@@ -18,7 +18,7 @@ CheckResult withFindings(std::size_t count)
 
 TEST(CompletionWithCheck, CleanSessionLeavesTheMessageAsItWas)
 {
-    const platform::Message shown = WithCheckResult(completion, CheckResult {});
+    const platform::Message shown = WithCheckResult(completion, CheckResult{});
     EXPECT_EQ(shown.text, completion.text);
     EXPECT_EQ(shown.title, completion.title);
     EXPECT_EQ(shown.icon, completion.icon);
@@ -34,7 +34,8 @@ TEST(CompletionWithCheck, FindingsFollowTheFileNameOneALine)
     for (int i = 1; i <= 10; ++i)
         ten += "\r\nLine " + std::to_string(i * 10) + ": Problem " + std::to_string(i) + ".";
     EXPECT_EQ(WithCheckResult(completion, withFindings(10)).text, completion.text + warning + ten);
-    EXPECT_EQ(WithCheckResult(completion, withFindings(13)).text, completion.text + warning + ten + "\r\n... and 3 more");
+    EXPECT_EQ(
+        WithCheckResult(completion, withFindings(13)).text, completion.text + warning + ten + "\r\n... and 3 more");
 }
 
 TEST(CompletionWithCheck, AnUncheckedSessionSaysWhy)

@@ -29,7 +29,8 @@ std::string session(const std::string& tracks, const std::string& clipGroups = "
            "<!DOCTYPE sesx>\n" // 2
            "<sesx version=\"1.9\">\n" // 3
            "<session sampleRate=\"48000\">\n<tracks>\n" + // 4, 5
-        tracks + "</tracks>\n" + clipGroups + "\n</session>\n<files>\n" + files + "\n</files>\n</sesx>\n";
+        tracks +
+        "</tracks>\n" + clipGroups + "\n</session>\n<files>\n" + files + "\n</files>\n</sesx>\n";
 }
 
 const std::string audioTrack = "<audioTrack id=\"10001\" index=\"1\">\n" // 6
@@ -56,8 +57,8 @@ const std::string bus = "<busTrack id=\"10002\" index=\"3\">\n<trackOutput outpu
                         "</busTrack>\n";
 
 INSTANTIATE_TEST_SUITE_P(Sessions, CheckFindings,
-    testing::Values(FindingCase { "Clean", session(audioTrack + masterTrack), {} },
-        FindingCase { "CleanWithBusSendsAndGroups",
+    testing::Values(FindingCase{ "Clean", session(audioTrack + masterTrack), {} },
+        FindingCase{ "CleanWithBusSendsAndGroups",
             session("<audioTrack id=\"10001\" index=\"1\">\n<trackOutput outputID=\"10002\" type=\"trackID\"/>\n"
                     "<sendSlot preFader=\"false\" sendOutputID=\"10002\" slotIndex=\"0\">\n</sendSlot>\n"
                     "<sendSlot preFader=\"false\" sendOutputID=\"0\" slotIndex=\"1\">\n</sendSlot>\n"
@@ -66,39 +67,39 @@ INSTANTIATE_TEST_SUITE_P(Sessions, CheckFindings,
                 "<clipGroups>\n<clipGroup hue=\"1\" id=\"0\">\n<item clipID=\"0\" trackID=\"10001\"/>\n</clipGroup>\n"
                 "</clipGroups>"),
             {} },
-        FindingCase { "NotWellFormed", session("<audioTrack id=\"10001\">\n</busTrack>\n" + masterTrack),
+        FindingCase{ "NotWellFormed", session("<audioTrack id=\"10001\">\n</busTrack>\n" + masterTrack),
             { { 7, "The file is not well-formed XML: start-end tags mismatch." } } },
-        FindingCase { "TruncatedIsReportedOnTheLastLine", "<sesx>\n<session>\n<tracks>\n",
+        FindingCase{ "TruncatedIsReportedOnTheLastLine", "<sesx>\n<session>\n<tracks>\n",
             { { 3, "The file is not well-formed XML: start-end tags mismatch." } } },
-        FindingCase { "AttributeTwice",
+        FindingCase{ "AttributeTwice",
             session("<audioTrack id=\"10001\" index=\"1\" id=\"10003\">\n</audioTrack>\n" + masterTrack),
             { { 6, "The file is not well-formed XML: attribute \"id\" appears twice on <audioTrack>." } } },
-        FindingCase { "TextAfterTheRoot", session(audioTrack + masterTrack) + "junk\n",
+        FindingCase{ "TextAfterTheRoot", session(audioTrack + masterTrack) + "junk\n",
             { { 20, "The file is not well-formed XML: there is more after the end of the root element <sesx>." } } },
-        FindingCase { "SecondRoot", session(audioTrack + masterTrack) + "<div>\n</div>\n",
+        FindingCase{ "SecondRoot", session(audioTrack + masterTrack) + "<div>\n</div>\n",
             { { 20, "The file is not well-formed XML: there is more after the end of the root element <sesx>." } } },
-        FindingCase { "Empty", "", { { 1, "The file is not well-formed XML: there is no root element." } } },
-        FindingCase { "TrackIdTwice", session(audioTrack + "<busTrack id=\"10001\" index=\"2\">\n</busTrack>\n"),
+        FindingCase{ "Empty", "", { { 1, "The file is not well-formed XML: there is no root element." } } },
+        FindingCase{ "TrackIdTwice", session(audioTrack + "<busTrack id=\"10001\" index=\"2\">\n</busTrack>\n"),
             { { 10, "Track id 10001 is used a second time (first on line 6)." } } },
-        FindingCase { "MediaFileIdTwice",
+        FindingCase{ "MediaFileIdTwice",
             session(audioTrack + masterTrack, "<clipGroups/>",
                 "<file id=\"0\" relativePath=\"a.wav\"/>\n<file id=\"0\" relativePath=\"b.wav\"/>"),
             { { 18, "Media file id 0 is used a second time (first on line 17)." } } },
-        FindingCase { "ClipWithoutItsMediaFile",
+        FindingCase{ "ClipWithoutItsMediaFile",
             session("<audioTrack id=\"10001\" index=\"1\">\n<audioClip fileID=\"7\" id=\"0\" name=\"Greg\"/>\n"
                     "</audioTrack>\n" +
                 masterTrack),
             { { 7, "Clip \"Greg\" uses media file 7, which is not in the file list." } } },
-        FindingCase { "VideoClipWithoutItsMediaFile",
+        FindingCase{ "VideoClipWithoutItsMediaFile",
             session("<videoTrack id=\"0\">\n<videoClip fileID=\"1\" id=\"0\" name=\"Film\"/>\n</videoTrack>\n" +
                 audioTrack + masterTrack),
             { { 7, "Clip \"Film\" uses media file 1, which is not in the file list." } } },
-        FindingCase { "OutputToAMissingTrack",
+        FindingCase{ "OutputToAMissingTrack",
             session("<audioTrack id=\"10001\" index=\"1\">\n<trackOutput outputID=\"10005\" type=\"trackID\"/>\n"
                     "</audioTrack>\n" +
                 masterTrack),
             { { 7, "Track 10001 sends its output to track 10005, which does not exist." } } },
-        FindingCase { "SendToAMissingTrack",
+        FindingCase{ "SendToAMissingTrack",
             session("<audioTrack id=\"10001\" index=\"1\">\n"
                     "<sendSlot preFader=\"false\" sendOutputID=\"10009\" slotIndex=\"0\">\n</sendSlot>\n"
                     "</audioTrack>\n" +
@@ -106,27 +107,27 @@ INSTANTIATE_TEST_SUITE_P(Sessions, CheckFindings,
             { { 7, "A send of track 10001 goes to track 10009, which does not exist." } } },
         // Hardware ports, the master's own id and unused send slots are not
         // track references to check.
-        FindingCase { "LowAndHardwareOutputsAreNotChecked",
+        FindingCase{ "LowAndHardwareOutputsAreNotChecked",
             session("<audioTrack id=\"10001\" index=\"1\">\n<trackOutput outputID=\"10000\" type=\"trackID\"/>\n"
                     "<sendSlot sendOutputID=\"0\" slotIndex=\"0\">\n</sendSlot>\n</audioTrack>\n"
                     "<busTrack id=\"10002\" index=\"2\">\n<trackOutput outputID=\"10040\" type=\"hardwareOutput\"/>\n"
                     "</busTrack>\n"),
             {} },
-        FindingCase { "GroupMemberOnAMissingTrack",
+        FindingCase{ "GroupMemberOnAMissingTrack",
             session(audioTrack + masterTrack,
                 "<clipGroups>\n<clipGroup hue=\"1\" id=\"4\">\n<item clipID=\"0\" trackID=\"10001\"/>\n"
                 "<item clipID=\"2\" trackID=\"10020\"/>\n</clipGroup>\n</clipGroups>"),
             { { 17, "Clip group 4 has a clip on track 10020, which does not exist." } } },
-        FindingCase { "ClipGroupIdTwice",
+        FindingCase{ "ClipGroupIdTwice",
             session(audioTrack + masterTrack,
                 "<clipGroups>\n<clipGroup hue=\"1\" id=\"0\">\n</clipGroup>\n<clipGroup hue=\"2\" id=\"0\">\n"
                 "</clipGroup>\n</clipGroups>"),
             { { 17, "Clip group id 0 is used a second time (first on line 15)." } } },
-        FindingCase { "TwoMasterTracks",
+        FindingCase{ "TwoMasterTracks",
             session(audioTrack + masterTrack + "<masterTrack id=\"20000\" index=\"3\">\n</masterTrack>\n"),
             { { 13, "There is more than one master track (the first is on line 10)." } } },
         // Findings come in the order of their lines, whatever found them.
-        FindingCase { "SeveralInLineOrder",
+        FindingCase{ "SeveralInLineOrder",
             session("<audioTrack id=\"10001\" index=\"1\">\n<trackOutput outputID=\"10005\" type=\"trackID\"/>\n"
                     "<audioClip fileID=\"3\" id=\"0\" name=\"A\"/>\n</audioTrack>\n"
                     "<audioTrack id=\"10001\" index=\"2\">\n</audioTrack>\n" +
@@ -208,14 +209,14 @@ TEST_F(CheckFileTest, CombinedGoldenPairsAreClean)
 {
     for (const char* pair : { "podcast", "video-crlf-tabs" }) {
         const fs::path folder = fs::path(TANDEM_GOLDEN_DIR) / pair;
-        for (const auto& [first, second] : { std::pair { "One.sesx", "Two.sesx" }, { "Two.sesx", "One.sesx" } }) {
+        for (const auto& [first, second] : { std::pair{ "One.sesx", "Two.sesx" }, { "Two.sesx", "One.sesx" } }) {
             EXPECT_TRUE(CheckSessionFile((folder / first).string()).findings.empty()) << pair << "/" << first;
-            const engine::AppendOutcome outcome = engine::AppendSession(
-                (folder / first).string(), (folder / second).string(), dir_.string() + "/");
+            const engine::AppendOutcome outcome =
+                engine::AppendSession((folder / first).string(), (folder / second).string(), dir_.string() + "/");
             ASSERT_TRUE(outcome.succeeded) << outcome.description;
             const CheckResult check = CheckSessionFile(outcome.outputPath);
             EXPECT_EQ(check.errorNumber, 0);
-            EXPECT_EQ(check.findings, Findings {}) << pair << ": " << first << " + " << second;
+            EXPECT_EQ(check.findings, Findings{}) << pair << ": " << first << " + " << second;
         }
     }
 }
