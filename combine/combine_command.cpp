@@ -38,8 +38,14 @@ void CombineSessions(const QString& file1, const QString& file2, const QString& 
         prompt.Show(refusal);
         return;
     }
-    const std::string firstRate = engine::SessionSampleRate(file1.toStdString());
-    const std::string secondRate = engine::SessionSampleRate(file2.toStdString());
+    std::string firstRate;
+    std::string secondRate;
+    {
+        // Both files are read for their rates; large ones take a moment.
+        platform::BusyPointer busy;
+        firstRate = engine::SessionSampleRate(file1.toStdString());
+        secondRate = engine::SessionSampleRate(file2.toStdString());
+    }
     if (engine::SampleRatesDiffer(firstRate, secondRate) &&
         prompt.Show(engine::SampleRateQuestion(firstRate, secondRate)) != Message::Answer::Yes)
         return;
