@@ -247,7 +247,7 @@ std::vector<Row> inputRows()
     const std::string notFound = "Error 53\nAttempting to open SESX session file\nFile not found";
     const std::string notASession = "Error 321\nAttempting to open SESX session file\nInvalid file format";
     const std::string overflow = "Error 6\nError\nOverflow";
-    return {
+    std::vector<Row> rows{
         { "MissingFile",
             [](CaseFolder& f) {
                 return Invocation{ f.In("Missing.sesx"), f.Write("Two.sesx", goodSecond()), f.Out() };
@@ -334,6 +334,15 @@ std::vector<Row> inputRows()
             },
             exitWriteFailure, overflow },
     };
+#ifndef _WIN32
+    // A name is bytes here; Windows names are UTF-16 and cannot hold these.
+    rows.push_back({ "InvalidUtf8FileName",
+        [](CaseFolder& f) {
+            return Invocation{ f.Write("Take \xFF\xC3.sesx", goodFirst()), f.Write("Two.sesx", goodSecond()), f.Out() };
+        },
+        exitSuccess, "Take \xFF\xC3 + Two.sesx" });
+#endif
+    return rows;
 }
 
 #ifndef _WIN32
