@@ -15,6 +15,10 @@
 #include <string>
 #include <vector>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 using namespace tandem::bench;
@@ -95,6 +99,13 @@ void report(const Case& c, const std::vector<Figures>& figures)
 
 int main()
 {
+#ifdef __GLIBC__
+    // glibc raises its mmap threshold once a large block is freed, after
+    // which this process would keep the memory of one measurement, and the
+    // next child would start with it. A fixed threshold hands every large
+    // block back, so each child's peak is its own merge's.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     try {
         const TempFolder folder;
         for (const Case& c :
