@@ -2,10 +2,14 @@
 BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
 WINDOWS_DIR ?= build-windows
+SANITIZE_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+FUZZ_RUNS ?= 1000000
+FUZZ_SMOKE_RUNS ?= 20000
 BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build test test-windows run bench package format clean
+.PHONY: all deps build test test-sanitize test-fuzz fuzz fuzz-build test-windows run bench package format clean
 
 all: build
 
@@ -16,8 +20,15 @@ build:
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 	cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
+# Any sanitizer report ends the program that made it with exit code 86, which
+# no Tandem program uses, so the test that ran it fails.
+SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:exitcode=86:strict_string_checks=1:check_initialization_order=1 \
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:exitcode=86
+
 test: deps build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
+	$(MAKE) --no-print-directory test-sanitize
+	$(MAKE) --no-print-directory test-fuzz
 	@if command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1 && \
 	    { command -v wine64 >/dev/null 2>&1 || command -v wine >/dev/null 2>&1; }; then \
 	    $(MAKE) --no-print-directory test-windows; \
@@ -37,6 +48,31 @@ test-windows: build
 	scripts/compare-windows-build.sh $(BUILD_DIR)/cli/tandem-append $(WINDOWS_DIR)/cli/tandem-append.exe \
 	    $(CURDIR)/$(WINDOWS_DIR)/wineprefix
 
+# Everything that builds without the window, with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and its tests.
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTANDEM_BUILD_GUI=OFF -DTANDEM_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
+	$(SANITIZER_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure --parallel $(JOBS)
+
+# The fuzz targets of fuzz/, built with clang; RUNS is how many inputs each
+# target runs.
+fuzz-build:
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DTANDEM_BUILD_GUI=OFF -DTANDEM_BUILD_TESTS=OFF -DTANDEM_BUILD_FUZZ=ON -DTANDEM_FUZZ_RUNS=$(RUNS)
+	cmake --build $(FUZZ_DIR) --parallel $(JOBS)
+
+# A short run of every fuzz target, as part of make test.
+test-fuzz: deps
+	$(MAKE) --no-print-directory fuzz-build RUNS=$(FUZZ_SMOKE_RUNS)
+	ctest --test-dir $(FUZZ_DIR) --output-on-failure --parallel $(JOBS)
+
+# A long run of every fuzz target, one after the other, with libFuzzer's
+# progress shown.
+fuzz: deps
+	$(MAKE) --no-print-directory fuzz-build RUNS=$(FUZZ_RUNS)
+	ctest --test-dir $(FUZZ_DIR) --verbose
+
 run: deps build
 	$(BUILD_DIR)/app/tandem
 
@@ -45,6 +81,7 @@ bench: deps
 	cmake --build $(BENCH_DIR) --parallel $(JOBS)
 	$(BENCH_DIR)/bench/tandem_bench
 	$(BENCH_DIR)/bench/tandem_scan_bench
+	$(BENCH_DIR)/bench/tandem_empty_lines_bench
 
 package: build
 	cd $(BUILD_DIR) && cpack
@@ -53,4 +90,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(WINDOWS_DIR)
+	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(WINDOWS_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -10,6 +10,7 @@
 #include "errors.h"
 #include "file_io.h"
 
+#include <cstring>
 #include <new>
 
 namespace tandem::engine {
@@ -25,11 +26,15 @@ AppendOutcome failed(AppendOutcome outcome, Phase phase, int number)
     return outcome;
 }
 
+// A session is text: a NUL byte means some other kind of file was chosen,
+// whose lines would only be copied into the combined session as garbage.
 int readSession(const std::string& path, SessionLines& lines)
 {
     platform::FileBytes bytes;
     if (const int error = platform::ReadWholeFile(path, bytes))
         return error;
+    if (std::memchr(bytes.data.get(), '\0', bytes.size))
+        return platform::ErrorNumber::InvalidFileFormat;
     lines = SessionLines(std::move(bytes.data), bytes.size);
     return platform::ErrorNumber::None;
 }
@@ -52,10 +57,8 @@ void writeCombinedSession(
     Scan1(session1, state);
     Scan2(session2, state);
     Scan3(session1, state);
-    if (session1.size() >= 2) {
-        MergeContext context{ session1, session2, state, writer };
-        WriteMergedSession(context, SessionNameLine(*names));
-    }
+    MergeContext context{ session1, session2, state, writer };
+    WriteMergedSession(context, SessionNameLine(*names));
     writer.Flush();
     if (const int error = file.Commit())
         FailMerge(error);
@@ -75,6 +78,10 @@ AppendOutcome AppendSession(
     try {
         if (const int error = readSession(firstPath, session1))
             return failed(std::move(outcome), Phase::Read, error);
+        // Session 2 goes into session 1's lines; without a line break there
+        // is nothing to merge into, and the combined file would be empty.
+        if (session1.size() < 2)
+            return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::InvalidFileFormat);
         if (const int error = readSession(secondPath, session2))
             return failed(std::move(outcome), Phase::Read, error);
     } catch (const std::bad_alloc&) {

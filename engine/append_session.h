@@ -23,7 +23,9 @@ struct AppendOutcome {
 // Appends session 2 (secondPath) to session 1 (firstPath) and writes the
 // combined session into targetFolder as "<first name> + <second file name>".
 // An existing file of that name is replaced only once the new one is
-// complete; on failure nothing is left behind. Never throws.
+// complete; on failure nothing is left behind. A file that cannot be a
+// session (a first session without a line break, or either one holding a
+// NUL byte) is a read failure, 321. Never throws.
 AppendOutcome AppendSession(
     const std::string& firstPath, const std::string& secondPath, const std::string& targetFolder);
 

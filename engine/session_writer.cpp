@@ -36,6 +36,10 @@ void SessionWriter::Flush()
 
 void SessionWriter::append(std::string_view text)
 {
+    // An empty piece of a rewritten line may be a view of nothing at all,
+    // whose null pointer memcpy must not be given even for no bytes.
+    if (text.empty())
+        return;
     if (text.size() > bufferSize - used_) {
         Flush();
         if (text.size() > bufferSize) {

@@ -26,6 +26,8 @@ std::string ErrorDescription(int number)
         return "Permission denied";
     case ErrorNumber::PathNotFound:
         return "Path not found";
+    case ErrorNumber::InvalidFileFormat:
+        return "Invalid file format";
     default:
         return "Path/File access error";
     }

@@ -17,6 +17,9 @@ constexpr int DiskFull = 61;
 constexpr int PermissionDenied = 70;
 constexpr int PathFileAccessError = 75;
 constexpr int PathNotFound = 76;
+// The file was read but cannot be a session: it is empty, has no line
+// break, or holds bytes that no session text holds.
+constexpr int InvalidFileFormat = 321;
 } // namespace ErrorNumber
 
 // "Permission denied" for 70 and so on; unknown numbers get the description

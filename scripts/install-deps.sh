@@ -15,6 +15,8 @@ libgtest-dev
 libgmock-dev
 libbenchmark-dev
 clang-format
+clang
+libclang-rt-14-dev
 fonts-dejavu-core
 googletest
 g++-mingw-w64-x86-64-posix

@@ -76,15 +76,47 @@ TEST(Output, TooShortNameFailsWithoutCreatingAFile)
     EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "a.se", "b.sesx" }));
 }
 
-TEST(Output, SessionOfOneLineGivesAnEmptyFile)
+struct NotASessionCase {
+    const char* name;
+    std::string session1;
+    std::string session2;
+};
+
+void PrintTo(const NotASessionCase& c, std::ostream* os) { *os << c.name; }
+
+class NotASessionTest : public testing::TestWithParam<NotASessionCase> { };
+
+// Refused before the target folder is touched: no combined file, empty or
+// partial, may claim that the merge worked.
+TEST_P(NotASessionTest, IsAReadFailureThatWritesNothing)
 {
-    for (const char* text : { "", "<?xml?>" }) {
-        TempDir dir;
-        const auto outcome = test::MergeOutcome(dir, text, Session({ "<?xml?>", "<tracks>" }));
-        ASSERT_TRUE(outcome.succeeded);
-        EXPECT_EQ(outcome.outputPath, dir.Path("One + Two.sesx"));
-        EXPECT_EQ(ReadFile(outcome.outputPath), "");
-    }
+    TempDir dir;
+    const auto outcome = test::MergeOutcome(dir, GetParam().session1, GetParam().session2);
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_EQ(outcome.phase, Phase::Read);
+    EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::InvalidFileFormat);
+    EXPECT_EQ(OutcomeMessage(outcome).text, "Attempting to open SESX session file\nInvalid file format");
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "One.sesx", "Two.sesx" }));
+}
+
+const std::string aSession = "<?xml?>\n<tracks>\n</tracks>\n";
+
+INSTANTIATE_TEST_SUITE_P(Output, NotASessionTest,
+    testing::Values(NotASessionCase{ "EmptyFirst", "", aSession },
+        NotASessionCase{ "FirstWithoutLineBreak", "<?xml?>", aSession },
+        NotASessionCase{ "FirstWithoutLineBreakAndEmptySecond", "<?xml?><tracks></tracks>", "" },
+        NotASessionCase{ "NulInFirst", "<?xml?>\n<x>" + std::string(1, '\0') + "</x>\n", aSession },
+        NotASessionCase{ "NulInSecond", aSession, std::string(1, '\0') + "\n<tracks>\n" }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The first session needs only its line break: a second line, even an empty
+// one, is enough to merge into.
+TEST(Output, FirstSessionOfOneLineWithItsLineEndMerges)
+{
+    TempDir dir;
+    const auto outcome = test::MergeOutcome(dir, "<?xml?>\n", "");
+    ASSERT_TRUE(outcome.succeeded) << outcome.description;
+    EXPECT_EQ(ReadFile(outcome.outputPath), "<?xml?>\r\n\r\n");
 }
 
 TEST(Output, LinesEndInCrLfAndKeepTheirOwnCr)

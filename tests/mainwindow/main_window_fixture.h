@@ -73,7 +73,7 @@ protected:
             fs::create_directories(base_ / folder);
         for (const char* file : { "s/Sessions/one.sesx", "s/Sessions/two.sesx", "s/Sessions/Sub/three.sesx",
                  "s/Other/four.sesx", "s/top.sesx" })
-            std::ofstream(base_ / file) << "<?xml?>";
+            std::ofstream(base_ / file) << SessionText;
         volumes_.AddDrive('S', base_ / "s", platform::DriveTypes::Fixed, "DATA");
         volumes_.SetCurrentFolder(Root());
         window_ = std::make_unique<TestMain>(volumes_, Key("Program"));
