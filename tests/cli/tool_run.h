@@ -61,8 +61,8 @@ protected:
 
     ToolRun runTool(const char* tool, const std::string& arguments)
     {
-        const std::string command =
-            "\"" + std::string(tool) + "\" " + arguments + " > \"" + path("stdout") + "\" 2> \"" + path("stderr") + "\"";
+        const std::string command = "\"" + std::string(tool) + "\" " + arguments + " > \"" + path("stdout") +
+            "\" 2> \"" + path("stderr") + "\"";
 #ifdef _WIN32
         // cmd strips one pair of quotes around the whole command line.
         const int code = std::system(("\"" + command + "\"").c_str());

@@ -45,7 +45,8 @@ TEST(SampleRate, DifferOnlyWhenBothAreKnown)
 TEST(SampleRate, ReadFromFilesAndNothingFromAMissingOne)
 {
     const auto path = std::filesystem::temp_directory_path() / "tandem-rate-test.sesx";
-    std::ofstream(path, std::ios::binary) << "\xEF\xBB\xBF<?xml?>\n<sesx version=\"1.9\">\n\n  <session sampleRate=\"32000\">\n";
+    std::ofstream(path, std::ios::binary)
+        << "\xEF\xBB\xBF<?xml?>\n<sesx version=\"1.9\">\n\n  <session sampleRate=\"32000\">\n";
     EXPECT_EQ(SessionSampleRate(path.string()), "32000");
     std::filesystem::remove(path);
     EXPECT_EQ(SessionSampleRate(path.string()), "");

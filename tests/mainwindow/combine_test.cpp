@@ -19,9 +19,6 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        // Real sessions, so that the combined one checks clean.
-        std::ofstream(base_ / "s" / "Sessions" / "one.sesx") << SessionText;
-        std::ofstream(base_ / "s" / "Other" / "four.sesx") << SessionText;
         Tick(1, "Sessions", "one.sesx");
         Tick(2, "Other", "four.sesx");
         ASSERT_TRUE(window_->ConvertButton->isEnabled());
