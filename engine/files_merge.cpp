@@ -76,6 +76,11 @@ std::size_t fillEmptyFileList(MergeContext& context, std::size_t opening)
 
 std::size_t MergeFiles(MergeContext& context, std::size_t opening)
 {
+    if (context.state.session2FilesWritten) {
+        context.out.WriteLine(context.session1[opening]);
+        return opening;
+    }
+    context.state.session2FilesWritten = true;
     if (StartsWith(context.session1[opening], "<files/>"))
         return fillEmptyFileList(context, opening);
     return mergeIntoFileList(context, opening);

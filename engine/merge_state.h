@@ -40,6 +40,14 @@ struct MergeState {
     std::int32_t lastClipGroupId = 0;
     bool videoWritten1 = false;
     bool session2TracksInserted = false;
+    // Session 2's media files, cart entries and marker lists go in once: a
+    // session 1 that repeats their blocks would otherwise receive them once
+    // per repetition, and a small hostile pair could grow without bound.
+    bool session2FilesWritten = false;
+    bool cartWritten = false;
+    bool cueMarkersWritten = false;
+    bool cdMarkersWritten = false;
+    bool subclipMarkersWritten = false;
 };
 
 } // namespace tandem::engine

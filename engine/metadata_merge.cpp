@@ -1,6 +1,8 @@
 #include "line_tests.h"
 #include "section_merge.h"
 
+#include <utility>
+
 namespace tandem::engine {
 
 namespace {
@@ -73,20 +75,23 @@ std::size_t CopySessionState(MergeContext& context, std::size_t opening)
 std::size_t MergeMetadata(MergeContext& context, std::size_t opening)
 {
     const SessionLines& lines = context.session1;
-    const MergeState& state = context.state;
+    MergeState& state = context.state;
     context.out.WriteLine(lines[opening]);
     // A block written on one line is complete as it stands.
     if (Contains(lines[opening], "</xmpMetadata>"))
         return opening;
+    // Each of session 2's lists goes in at the first place that takes it.
+    const auto takeFirst = [](bool& written) { return !std::exchange(written, true); };
     for (std::size_t j = opening + 1; j < lines.size(); ++j) {
         const std::string_view line = lines[j];
-        if (StartsWith(line, "<AEScart:Version>") && state.cartLine2 >= 1)
+        if (StartsWith(line, "<AEScart:Version>") && state.cartLine2 >= 1 && takeFirst(state.cartWritten))
             j = mergeCart(context, j);
-        else if (Contains(line, "CuePoint Markers") && state.cueMarkersLine2 >= 1)
+        else if (Contains(line, "CuePoint Markers") && state.cueMarkersLine2 >= 1 && takeFirst(state.cueMarkersWritten))
             j = mergeMarkers(context, j, state.cueMarkersLine1, state.cueMarkersLine2);
-        else if (Contains(line, "CD Track Markers") && state.cdMarkersLine2 >= 1)
+        else if (Contains(line, "CD Track Markers") && state.cdMarkersLine2 >= 1 && takeFirst(state.cdMarkersWritten))
             j = mergeMarkers(context, j, state.cdMarkersLine1, state.cdMarkersLine2);
-        else if (Contains(line, "Subclip Markers") && state.subclipMarkersLine2 >= 1)
+        else if (Contains(line, "Subclip Markers") && state.subclipMarkersLine2 >= 1 &&
+            takeFirst(state.subclipMarkersWritten))
             j = mergeMarkers(context, j, state.subclipMarkersLine1, state.subclipMarkersLine2);
         else
             context.out.WriteLine(line);

@@ -53,13 +53,13 @@ std::string repeated(const std::string& piece, std::size_t times)
 
 INSTANTIATE_TEST_SUITE_P(Files, CheckBadInputTest,
     testing::Values(
-        CheckRow { "Missing", [](ToolTest& t) { return static_cast<CheckBadInputTest&>(t).Path("in/Missing.sesx"); },
+        CheckRow{ "Missing", [](ToolTest& t) { return static_cast<CheckBadInputTest&>(t).Path("in/Missing.sesx"); },
             unreadable, "cannot be read: File not found (error 53)" },
-        CheckRow { "Folder", [](ToolTest& t) { return static_cast<CheckBadInputTest&>(t).Path("in"); }, unreadable,
+        CheckRow{ "Folder", [](ToolTest& t) { return static_cast<CheckBadInputTest&>(t).Path("in"); }, unreadable,
             "cannot be read: " },
-        CheckRow { "Empty", [](ToolTest& t) { return static_cast<CheckBadInputTest&>(t).Write(""); }, findings,
+        CheckRow{ "Empty", [](ToolTest& t) { return static_cast<CheckBadInputTest&>(t).Write(""); }, findings,
             ":1: The file is not well-formed XML: there is no root element." },
-        CheckRow { "BinaryGarbage",
+        CheckRow{ "BinaryGarbage",
             [](ToolTest& t) {
                 std::mt19937 random(3);
                 std::string garbage(64 * 1024, '\0');
@@ -70,24 +70,24 @@ INSTANTIATE_TEST_SUITE_P(Files, CheckBadInputTest,
             findings, "The file is not well-formed XML: " },
         // The check compares names and ids; bytes that are not UTF-8 in
         // values are the merge's to pass through.
-        CheckRow { "InvalidUtf8InValues",
+        CheckRow{ "InvalidUtf8InValues",
             [](ToolTest& t) {
                 return static_cast<CheckBadInputTest&>(t).Write(
                     "<sesx>\n<tracks>\n<audioTrack id=\"10001\">\n<name>\xC3\x28\xFF</name>\n</audioTrack>\n"
                     "</tracks>\n</sesx>\n");
             },
             clean, ": OK" },
-        CheckRow { "SingleLineOf100Megabytes",
+        CheckRow{ "SingleLineOf100Megabytes",
             [](ToolTest& t) { return static_cast<CheckBadInputTest&>(t).Write(std::string(100u << 20, 'x')); },
             findings, ":1: The file is not well-formed XML: there is text before the root element." },
-        CheckRow { "TenMillionAttributes",
+        CheckRow{ "TenMillionAttributes",
             [](ToolTest& t) {
                 return static_cast<CheckBadInputTest&>(t).Write(
                     "<sesx>\n<audioTrack" + repeated(" a=\"1\"", 10'000'000) + "/>\n</sesx>\n");
             },
             findings, ":2: The file is not well-formed XML: attribute \"a\" appears twice on <audioTrack>." },
         // Far deeper than any stack would allow a recursive walk.
-        CheckRow { "AMillionNestedElements",
+        CheckRow{ "AMillionNestedElements",
             [](ToolTest& t) {
                 return static_cast<CheckBadInputTest&>(t).Write(
                     "<sesx>\n" + repeated("<a>", 1'000'000) + repeated("</a>", 1'000'000) + "\n</sesx>\n");

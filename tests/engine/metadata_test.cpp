@@ -55,6 +55,18 @@ Lines merged(const Lines& block1, const Lines& block2)
     return Lines(lines.begin() + 1, lines.end() - 2);
 }
 
+// A kind named twice in session 1 takes session 2's entries once, in the
+// first: every repetition taking them again would let a small pair grow
+// the output without bound.
+TEST(Markers, ARepeatedKindTakesSession2sEntriesOnce)
+{
+    const Lines cue1 = markerKind("CuePoint Markers", { { "A" } });
+    const Lines cue2 = markerKind("CuePoint Markers", { { "B" } });
+    const Lines expected =
+        metadata({ markerKind("CuePoint Markers", { { "A", "X" } }), markerKind("CuePoint Markers", { { "B" } }) });
+    EXPECT_EQ(merged(metadata({ cue1, cue2 }), metadata({ markerKind("CuePoint Markers", { { "X" } }) })), expected);
+}
+
 TEST(Markers, Session2EntriesFollowSession1sInOneSequence)
 {
     const Lines expected = metadata({ markerKind("CuePoint Markers", { { "A", "B", "C", "D" } }) });

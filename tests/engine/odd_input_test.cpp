@@ -31,7 +31,15 @@ INSTANTIATE_TEST_SUITE_P(Odd, OddInputTest,
     testing::Values(
         // The index marker ends the line: the new index is the line's end.
         OddCase{ "MasterLineEndsAtItsIndexMarker", "<?xml?>\n<tracks>\n<masterTrack id=\"1\" index=\n</tracks>\n", "",
-            { "<?xml?>", "<tracks>", "<masterTrack id=\"1\" index=1", "</tracks>", "" } }),
+            { "<?xml?>", "<tracks>", "<masterTrack id=\"1\" index=1", "</tracks>", "" } },
+        // Session 2's files go in at the first file block; later ones are
+        // session 1's own lines, so repeating blocks cannot make the output
+        // grow with the product of the inputs.
+        OddCase{ "RepeatedFileBlocksTakeSession2sFilesOnce",
+            "<?xml?>\n<files>\n<file id=\"0\"/>\n</files>\n<files>\n<file id=\"1\"/>\n</files>\n<files/>\n",
+            "<?xml?>\n<files>\n<file id=\"0\"/>\n</files>\n",
+            { "<?xml?>", "<files>", "<file id=\"0\"/>", "<file id=\"1\"/>", "</files>", "<files>", "<file id=\"1\"/>",
+                "</files>", "<files/>", "" } }),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
