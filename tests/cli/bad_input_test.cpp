@@ -77,7 +77,8 @@ std::string withoutCr(std::string text)
 
 ToolRun runTool(const Invocation& call, const fs::path& outFile, const fs::path& errFile)
 {
-    std::string command = "\"" TANDEM_APPEND_PATH "\"";
+    // The golden pair runs at two sample rates; the merge is what is tried.
+    std::string command = "\"" TANDEM_APPEND_PATH "\" --force";
     if (!call.target.empty())
         command += " --target \"" + call.target + "\"";
     command += " \"" + call.first + "\" \"" + call.second + "\" > \"" + outFile.string() + "\" 2> \"" +
@@ -91,7 +92,8 @@ ToolRun runTool(const Invocation& call, const fs::path& outFile, const fs::path&
 // process that gave them up for a while.
 ToolRun runTool(const Invocation& call, const fs::path& outFile, const fs::path& errFile)
 {
-    std::vector<std::string> arguments{ TANDEM_APPEND_PATH };
+    // The golden pair runs at two sample rates; the merge is what is tried.
+    std::vector<std::string> arguments{ TANDEM_APPEND_PATH, "--force" };
     if (!call.target.empty())
         arguments.insert(arguments.end(), { "--target", call.target });
     arguments.insert(arguments.end(), { call.first, call.second });
