@@ -5,7 +5,7 @@
 #include "file_io.h"
 
 #include <algorithm>
-#include <cctype>
+#include <optional>
 
 namespace tandem::engine {
 
@@ -52,34 +52,63 @@ std::string withoutLeadingZeros(const std::string& digits)
     return first == std::string::npos ? "0" : digits.substr(first);
 }
 
-} // namespace
+// The first session line, and whether its line end was seen: in the head
+// of a file, a line that runs to the end of the text may go on.
+struct SessionLine {
+    std::string line;
+    bool ended = false;
+};
 
-std::string SampleRateOfText(std::string_view text)
+std::optional<SessionLine> firstSessionLine(std::string_view text)
 {
     const char separator = text.find('\n') != std::string_view::npos ? '\n' : '\r';
     std::size_t start = 0;
     while (start <= text.size()) {
         std::size_t end = text.find(separator, start);
-        if (end == std::string_view::npos)
+        const bool ended = end != std::string_view::npos;
+        if (!ended)
             end = text.size();
         const std::string_view line = text.substr(start, end - start);
         // Most lines are told apart without a copy.
         if (line.find("<session") != std::string_view::npos) {
-            const std::string session = normalised(line);
+            std::string session = normalised(line);
             if (StartsWith(session, sessionPrefix))
-                return valueAfter(session, sampleRateMarker);
+                return SessionLine{ std::move(session), ended };
         }
         start = end + 1;
     }
-    return {};
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string SampleRateOfText(std::string_view text)
+{
+    const auto session = firstSessionLine(text);
+    return session ? valueAfter(session->line, sampleRateMarker) : std::string();
 }
 
 std::string SessionSampleRate(const std::string& path)
 {
-    platform::FileBytes bytes;
-    if (platform::ReadWholeFile(path, bytes) != 0)
+    // The session line comes within the first lines of a session, so the
+    // head of a file nearly always answers; the merge reads the whole file
+    // anyway, and reading it twice would cost as much again.
+    constexpr std::size_t headBytes = 64 * 1024;
+    platform::FileBytes head;
+    if (platform::ReadFileStart(path, headBytes, head) != 0)
         return {};
-    return SampleRateOfText({ bytes.data.get(), bytes.size });
+    const std::string_view text(head.data.get(), head.size);
+    if (head.size < headBytes)
+        return SampleRateOfText(text);
+    // Lines end at LF in a file that has one, so a head without LF does not
+    // tell how the whole file is split.
+    const auto session = text.find('\n') != std::string_view::npos ? firstSessionLine(text) : std::nullopt;
+    if (session && session->ended)
+        return valueAfter(session->line, sampleRateMarker);
+    platform::FileBytes whole;
+    if (platform::ReadWholeFile(path, whole) != 0)
+        return {};
+    return SampleRateOfText({ whole.data.get(), whole.size });
 }
 
 bool SampleRatesDiffer(const std::string& first, const std::string& second)

@@ -15,6 +15,10 @@ struct FileBytes {
 // Reads the file in one piece. Returns a Tandem error number, 0 on success.
 int ReadWholeFile(const std::string& path, FileBytes& out);
 
+// Reads at most `limit` bytes from the start of the file, for a look at its
+// head without reading all of a large file.
+int ReadFileStart(const std::string& path, std::size_t limit, FileBytes& out);
+
 // A file that appears under its final name only once it is complete: the
 // bytes go to a temporary file in the same folder, which Commit() renames
 // onto the final name. Until then an existing file of that name is left

@@ -2,9 +2,11 @@
 #include "file_io.h"
 #include "paths.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <limits>
 #include <new>
 #include <random>
 #include <sys/stat.h>
@@ -16,16 +18,16 @@ namespace {
 
 int lastError(const std::string& path) { return ErrorFromErrno(errno, path); }
 
-// Reads into `out` until end of file; the file may be longer or shorter than
-// its size said when it was opened.
-int readAll(int fd, const std::string& path, std::size_t expected, FileBytes& out)
+// Reads into `out` until end of file or `limit` bytes; the file may be
+// longer or shorter than its size said when it was opened.
+int readUpTo(int fd, const std::string& path, std::size_t expected, std::size_t limit, FileBytes& out)
 {
-    std::size_t capacity = expected + 1;
+    std::size_t capacity = std::min(expected, limit) + 1;
     std::unique_ptr<char[]> data(new (std::nothrow) char[capacity]);
     if (!data)
         return ErrorNumber::OutOfMemory;
     std::size_t size = 0;
-    for (;;) {
+    while (size < limit) {
         if (size == capacity) {
             const std::size_t grown = capacity * 2;
             std::unique_ptr<char[]> bigger(new (std::nothrow) char[grown]);
@@ -35,7 +37,7 @@ int readAll(int fd, const std::string& path, std::size_t expected, FileBytes& ou
             data = std::move(bigger);
             capacity = grown;
         }
-        const ssize_t got = ::read(fd, data.get() + size, capacity - size);
+        const ssize_t got = ::read(fd, data.get() + size, std::min(capacity, limit) - size);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -65,6 +67,11 @@ std::string randomSuffix()
 
 int ReadWholeFile(const std::string& path, FileBytes& out)
 {
+    return ReadFileStart(path, std::numeric_limits<std::size_t>::max() - 1, out);
+}
+
+int ReadFileStart(const std::string& path, std::size_t limit, FileBytes& out)
+{
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return lastError(path);
@@ -75,7 +82,7 @@ int ReadWholeFile(const std::string& path, FileBytes& out)
     else if (S_ISDIR(st.st_mode))
         result = ErrorNumber::PathFileAccessError;
     else
-        result = readAll(fd, path, static_cast<std::size_t>(st.st_size), out);
+        result = readUpTo(fd, path, static_cast<std::size_t>(st.st_size), limit, out);
     ::close(fd);
     return result;
 }

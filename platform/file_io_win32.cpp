@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <limits>
 #include <new>
 #include <random>
 
@@ -32,6 +34,11 @@ constexpr DWORD maxChunk = 1u << 30;
 
 int ReadWholeFile(const std::string& path, FileBytes& out)
 {
+    return ReadFileStart(path, std::numeric_limits<std::size_t>::max() - 1, out);
+}
+
+int ReadFileStart(const std::string& path, std::size_t limit, FileBytes& out)
+{
     const std::wstring wide = Utf8ToWide(path);
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
@@ -45,7 +52,7 @@ int ReadWholeFile(const std::string& path, FileBytes& out)
     if (!GetFileSizeEx(file, &size)) {
         result = lastError();
     } else {
-        const auto expected = static_cast<std::size_t>(size.QuadPart);
+        const auto expected = std::min(static_cast<std::size_t>(size.QuadPart), limit);
         std::unique_ptr<char[]> data(new (std::nothrow) char[expected + 1]);
         std::size_t done = 0;
         if (!data)

@@ -48,6 +48,15 @@ TEST(SampleRate, ReadFromFilesAndNothingFromAMissingOne)
     std::ofstream(path, std::ios::binary)
         << "\xEF\xBB\xBF<?xml?>\n<sesx version=\"1.9\">\n\n  <session sampleRate=\"32000\">\n";
     EXPECT_EQ(SessionSampleRate(path.string()), "32000");
+    // Far from the start, or cut by the first part of the file read, the
+    // session line is still found.
+    for (const std::size_t before : { std::size_t{ 200'000 }, std::size_t{ 65'520 } }) {
+        std::ofstream(path, std::ios::binary)
+            << "<?xml?>\n<!--" << std::string(before, 'x') << "-->\n<session a=\"1\" sampleRate=\"88200\">\n";
+        EXPECT_EQ(SessionSampleRate(path.string()), "88200") << before;
+    }
+    std::ofstream(path, std::ios::binary) << std::string(100'000, ' ') << "\r<session sampleRate=\"11025\">\r";
+    EXPECT_EQ(SessionSampleRate(path.string()), "11025");
     std::filesystem::remove(path);
     EXPECT_EQ(SessionSampleRate(path.string()), "");
 }

@@ -51,6 +51,13 @@ TEST_F(FileIoTest, ReadsTheWholeFile)
     FileBytes bytes;
     ASSERT_EQ(ReadWholeFile(path("big.sesx"), bytes), ErrorNumber::None);
     EXPECT_EQ(std::string(bytes.data.get(), bytes.size), content);
+    for (const std::size_t limit : { std::size_t{ 0 }, std::size_t{ 65536 }, content.size(), content.size() + 9 }) {
+        FileBytes head;
+        ASSERT_EQ(ReadFileStart(path("big.sesx"), limit, head), ErrorNumber::None);
+        EXPECT_EQ(std::string(head.data.get(), head.size), content.substr(0, limit)) << limit;
+    }
+    FileBytes none;
+    EXPECT_EQ(ReadFileStart(path("missing.sesx"), 10, none), ErrorNumber::FileNotFound);
 }
 
 TEST_F(FileIoTest, ReadFailures)
