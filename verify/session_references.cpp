@@ -60,7 +60,10 @@ bool namesATrackAboveMaster(std::string_view id)
 {
     long long value = 0;
     const auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), value);
-    return error == std::errc() && end == id.data() + id.size() && value > masterTrackId;
+    if (end != id.data() + id.size())
+        return false;
+    // Too large for any number is above the master too.
+    return (error == std::errc() && value > masterTrackId) || (error == std::errc::result_out_of_range && id[0] != '-');
 }
 
 // The id of the track that holds a track output or a send.

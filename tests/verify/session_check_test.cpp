@@ -105,6 +105,13 @@ INSTANTIATE_TEST_SUITE_P(Sessions, CheckFindings,
                     "</audioTrack>\n" +
                 masterTrack),
             { { 7, "A send of track 10001 goes to track 10009, which does not exist." } } },
+        FindingCase{ "SendBeyondAnyNumber",
+            session("<audioTrack id=\"10001\" index=\"1\">\n"
+                    "<sendSlot sendOutputID=\"99999999999999999999\" slotIndex=\"0\">\n</sendSlot>\n"
+                    "<sendSlot sendOutputID=\"-99999999999999999999\" slotIndex=\"1\">\n</sendSlot>\n"
+                    "</audioTrack>\n" +
+                masterTrack),
+            { { 7, "A send of track 10001 goes to track 99999999999999999999, which does not exist." } } },
         // Hardware ports, the master's own id and unused send slots are not
         // track references to check.
         FindingCase{ "LowAndHardwareOutputsAreNotChecked",
