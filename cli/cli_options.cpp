@@ -34,6 +34,10 @@ CliOptions ParseArguments(const std::vector<std::string>& arguments)
             return options;
         } else if (argument == "--verify") {
             options.verify = true;
+        } else if (argument == "--no-verify") {
+            options.verify = false;
+        } else if (argument == "--no-clobber" || argument == "-n") {
+            options.noClobber = true;
         } else if (argument == "--force") {
             options.force = true;
         } else if (argument == "--target" || argument.rfind("--target=", 0) == 0) {
@@ -63,25 +67,30 @@ CliOptions ParseArguments(const std::vector<std::string>& arguments)
 
 std::string UsageText()
 {
-    return "Usage: tandem-append [--target DIR] [--verify] [--force] FIRST.sesx SECOND.sesx\n"
+    return "Usage: tandem-append [--target DIR] [--no-clobber] [--no-verify] [--force]\n"
+           "                     FIRST.sesx SECOND.sesx\n"
            "\n"
            "Appends the Audition session SECOND.sesx to FIRST.sesx: the new session holds\n"
            "FIRST with SECOND's tracks, media files, clip groups and markers merged in.\n"
            "It is written into DIR (default: FIRST's folder) as\n"
            "\"<FIRST name> + <SECOND file name>\", replacing a file of that name.\n"
+           "Then all three files are checked: whether everything of both sessions is in\n"
+           "the new one, whether each is well-formed XML, and whether ids are used twice\n"
+           "or references point nowhere.\n"
            "\n"
            "Options:\n"
-           "  --target DIR  the folder for the combined session\n"
-           "  --verify      check the combined session once it is written and report\n"
-           "                references that point nowhere and ids used twice\n"
-           "  --force       combine even when the two sessions' sample rates differ\n"
-           "  --help        show this help\n"
-           "  --version     show the version\n"
+           "  --target DIR      the folder for the combined session\n"
+           "  -n, --no-clobber  leave an existing file of the new name alone (exit 2)\n"
+           "  --no-verify       skip the check after writing (--verify: the default)\n"
+           "  --force           combine even when the two sessions' sample rates differ\n"
+           "  --help            show this help\n"
+           "  --version         show the version\n"
            "\n"
            "On success the new file's full path is printed. Exit status: 0 success,\n"
            "1 a session file could not be read, 2 the combined session could not be\n"
-           "written or the sample rates differ (without --force), 3 the check of\n"
-           "--verify found problems (the file stays as written), 64 wrong usage.\n";
+           "written, the sample rates differ (without --force), or the file exists\n"
+           "(with --no-clobber), 3 the check found problems (the file stays as\n"
+           "written), 64 wrong usage.\n";
 }
 
 } // namespace tandem::cli

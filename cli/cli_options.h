@@ -11,8 +11,9 @@ struct CliOptions {
     std::string target; // empty: FIRST's folder
     std::string firstPath;
     std::string secondPath;
-    bool verify = false; // check the combined session once it is written
+    bool verify = true; // check the combined session once it is written
     bool force = false; // combine sessions whose sample rates differ
+    bool noClobber = false; // leave an existing combined file alone
     std::string problem; // why the arguments were refused, for Usage
 };
 

@@ -3,10 +3,11 @@
 #include "target_folder.h"
 
 #include "append_session.h"
+#include "combined_check.h"
 #include "command_line.h"
+#include "findings_report.h"
 #include "messages.h"
 #include "sample_rate.h"
-#include "session_check.h"
 #include "tandem_version.h"
 
 #include <cstdio>
@@ -14,23 +15,29 @@
 
 namespace {
 
-void print(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
+bool print(std::FILE* stream, const std::string& text)
+{
+    return std::fwrite(text.data(), 1, text.size(), stream) == text.size() && std::fflush(stream) == 0;
+}
+
+std::string placeOnCommandLine(
+    const tandem::verify::CombinedCheck::FileFindings& file, const tandem::verify::Finding& finding)
+{
+    return file.path + ":" + std::to_string(finding.line);
+}
 
 // The file was written as asked; what the check finds is reported, and the
 // file stays.
-int verifyCombined(const std::string& outputPath)
+int verifyCombined(const std::string& firstPath, const std::string& secondPath, const std::string& outputPath)
 {
     namespace ExitCode = tandem::cli::ExitCode;
-    const auto check = tandem::verify::CheckSessionFile(outputPath);
-    if (check.errorNumber != 0) {
-        print(stderr, "tandem-append: the new session could not be checked: " + check.description + "\n");
-        return ExitCode::CheckFindings;
-    }
-    if (check.findings.empty())
+    const auto check = tandem::verify::CheckCombinedSession(firstPath, secondPath, outputPath);
+    if (check.Clean())
         return ExitCode::Success;
-    print(stderr,
-        "tandem-append: the new session has problems that Audition may not load correctly:\n" +
-            tandem::cli::FindingsReport(outputPath, check.findings));
+    std::string report = "tandem-append: the check of the new session found problems:\n";
+    for (const std::string& line : tandem::verify::CheckReportLines(check, placeOnCommandLine))
+        report += line + "\n";
+    print(stderr, report);
     return ExitCode::CheckFindings;
 }
 
@@ -65,10 +72,17 @@ int main(int argc, char** argv)
     }
 
     const std::string target = tandem::cli::TargetFolder(options.target, options.firstPath);
-    const auto outcome = tandem::engine::AppendSession(options.firstPath, options.secondPath, target);
+    tandem::engine::AppendOptions appendOptions;
+    appendOptions.replaceExisting = !options.noClobber;
+    const auto outcome = tandem::engine::AppendSession(options.firstPath, options.secondPath, target, appendOptions);
     if (outcome.succeeded) {
-        print(stdout, outcome.outputPath + "\n");
-        return options.verify ? verifyCombined(outcome.outputPath) : ExitCode::Success;
+        // A script that cannot learn the new file's name has not succeeded.
+        if (!print(stdout, outcome.outputPath + "\n")) {
+            print(stderr, "tandem-append: could not print the new file's path: " + outcome.outputPath + "\n");
+            return ExitCode::WriteFailure;
+        }
+        return options.verify ? verifyCombined(options.firstPath, options.secondPath, outcome.outputPath)
+                              : ExitCode::Success;
     }
     const auto message = tandem::engine::OutcomeMessage(outcome);
     print(stderr, message.title + "\n" + message.text + "\n");

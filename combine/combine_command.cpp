@@ -4,12 +4,16 @@
 #include "messages.h"
 #include "sample_rate.h"
 
+#include "combined_check.h"
 #include "findings_report.h"
-#include "session_check.h"
 
 #include "busy_pointer.h"
+#include "file_system.h"
 #include "paths.h"
 #include "prompt.h"
+
+#include <QDateTime>
+#include <QFileInfo>
 
 namespace tandem::combine {
 
@@ -18,6 +22,32 @@ namespace {
 using platform::Message;
 
 const QString crlf = QStringLiteral("\r\n");
+
+// The same file in both panes, however its path is spelled: through a link,
+// or in another case on a system where case matters. Where the file cannot
+// be reached, the spelling decides, as the merge will then report it.
+bool sameFile(const QString& file1, const QString& file2)
+{
+    return platform::SameFile(file1.toStdString(), file2.toStdString()) || file1 == file2;
+}
+
+// Asks before an existing combined session, perhaps edited since, is
+// replaced; No is the default.
+bool mayReplace(const QString& outputPath)
+{
+    const QFileInfo existing(outputPath);
+    if (outputPath.isEmpty() || !existing.exists())
+        return true;
+    Message question;
+    question.icon = Message::Icon::Question;
+    question.title = "Combine";
+    question.buttons = Message::Buttons::YesNo;
+    question.defaultAnswer = Message::Answer::No;
+    question.text = (outputPath + QStringLiteral(" already exists (saved ") +
+        existing.lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm")) + QStringLiteral("). Replace it?"))
+                        .toStdString();
+    return platform::CurrentPrompt().Show(question) == Message::Answer::Yes;
+}
 
 } // namespace
 
@@ -30,7 +60,7 @@ QString TargetFolder(int choice, const QString& folder1, const QString& folder2,
 void CombineSessions(const QString& file1, const QString& file2, const QString& targetFolder)
 {
     platform::Prompt& prompt = platform::CurrentPrompt();
-    if (file1.toLower() == file2.toLower()) {
+    if (sameFile(file1, file2)) {
         Message refusal;
         refusal.icon = Message::Icon::Critical;
         refusal.title = "File error";
@@ -60,13 +90,21 @@ void CombineSessions(const QString& file1, const QString& file2, const QString& 
                             .toStdString();
     if (prompt.Show(confirmation) != Message::Answer::Yes)
         return;
+    const std::string outputPath =
+        engine::CombinedFilePath(file1.toStdString(), file2.toStdString(), targetFolder.toStdString());
+    const bool existed = QFileInfo::exists(QString::fromStdString(outputPath));
+    if (!mayReplace(QString::fromStdString(outputPath)))
+        return;
     engine::AppendOutcome outcome;
-    verify::CheckResult check;
+    verify::CombinedCheck check;
     {
         platform::BusyPointer busy;
-        outcome = engine::AppendSession(file1.toStdString(), file2.toStdString(), targetFolder.toStdString());
+        engine::AppendOptions options;
+        // A file that appears while the merge runs is not replaced unasked.
+        options.replaceExisting = existed;
+        outcome = engine::AppendSession(file1.toStdString(), file2.toStdString(), targetFolder.toStdString(), options);
         if (outcome.succeeded)
-            check = verify::CheckSessionFile(outcome.outputPath);
+            check = verify::CheckCombinedSession(file1.toStdString(), file2.toStdString(), outcome.outputPath);
     }
     const Message report = engine::OutcomeMessage(outcome);
     prompt.Show(outcome.succeeded ? verify::WithCheckResult(report, check) : report);

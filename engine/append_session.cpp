@@ -17,9 +17,10 @@ namespace tandem::engine {
 
 namespace {
 
-AppendOutcome failed(AppendOutcome outcome, Phase phase, int number)
+AppendOutcome failed(AppendOutcome outcome, Phase phase, int number, std::string path)
 {
     outcome.succeeded = false;
+    outcome.failedPath = std::move(path);
     outcome.phase = phase;
     outcome.errorNumber = number;
     outcome.description = platform::ErrorDescription(number);
@@ -41,8 +42,8 @@ int readSession(const std::string& path, SessionLines& lines)
 
 // Everything after both files are read: naming, writing and the rename that
 // makes the new file appear.
-void writeCombinedSession(
-    const SessionLines& session1, const SessionLines& session2, const std::string& targetFolder, AppendOutcome& outcome)
+void writeCombinedSession(const SessionLines& session1, const SessionLines& session2, const std::string& targetFolder,
+    const AppendOptions& options, AppendOutcome& outcome)
 {
     const auto names = MakeOutputNames(outcome.firstPath, outcome.secondPath);
     if (!names)
@@ -50,7 +51,7 @@ void writeCombinedSession(
     outcome.outputPath = OutputPath(targetFolder, *names);
 
     platform::OutputFile file;
-    if (const int error = file.Create(outcome.outputPath))
+    if (const int error = file.Create(outcome.outputPath, options.replaceExisting))
         FailMerge(error);
     SessionWriter writer(file);
     MergeState state;
@@ -66,8 +67,15 @@ void writeCombinedSession(
 
 } // namespace
 
-AppendOutcome AppendSession(
+std::string CombinedFilePath(
     const std::string& firstPath, const std::string& secondPath, const std::string& targetFolder)
+{
+    const auto names = MakeOutputNames(firstPath, secondPath);
+    return names ? OutputPath(targetFolder, *names) : std::string();
+}
+
+AppendOutcome AppendSession(const std::string& firstPath, const std::string& secondPath,
+    const std::string& targetFolder, const AppendOptions& options)
 {
     AppendOutcome outcome;
     outcome.firstPath = firstPath;
@@ -77,23 +85,26 @@ AppendOutcome AppendSession(
     SessionLines session2;
     try {
         if (const int error = readSession(firstPath, session1))
-            return failed(std::move(outcome), Phase::Read, error);
+            return failed(std::move(outcome), Phase::Read, error, firstPath);
         // Session 2 goes into session 1's lines; without a line break there
         // is nothing to merge into, and the combined file would be empty.
         if (session1.size() < 2)
-            return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::InvalidFileFormat);
+            return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::InvalidFileFormat, firstPath);
         if (const int error = readSession(secondPath, session2))
-            return failed(std::move(outcome), Phase::Read, error);
+            return failed(std::move(outcome), Phase::Read, error, secondPath);
     } catch (const std::bad_alloc&) {
-        return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::OutOfMemory);
+        return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::OutOfMemory,
+            session1.size() == 0 ? firstPath : secondPath);
     }
 
     try {
-        writeCombinedSession(session1, session2, targetFolder, outcome);
+        writeCombinedSession(session1, session2, targetFolder, options, outcome);
     } catch (const MergeFailure& failure) {
-        return failed(std::move(outcome), Phase::Write, failure.number);
+        const std::string concerned = outcome.outputPath.empty() ? targetFolder : outcome.outputPath;
+        return failed(std::move(outcome), Phase::Write, failure.number, concerned);
     } catch (const std::bad_alloc&) {
-        return failed(std::move(outcome), Phase::Write, platform::ErrorNumber::OutOfMemory);
+        const std::string concerned = outcome.outputPath.empty() ? targetFolder : outcome.outputPath;
+        return failed(std::move(outcome), Phase::Write, platform::ErrorNumber::OutOfMemory, concerned);
     }
     outcome.succeeded = true;
     return outcome;

@@ -18,6 +18,15 @@ struct AppendOutcome {
     Phase phase = Phase::Read;
     int errorNumber = 0;
     std::string description;
+    // On failure, the file or folder it concerns: the input that could not
+    // be read, the combined file, or the target folder.
+    std::string failedPath;
+};
+
+struct AppendOptions {
+    // An existing file of the combined file's name is replaced; without
+    // this the merge fails with 58 and leaves it alone.
+    bool replaceExisting = true;
 };
 
 // Appends session 2 (secondPath) to session 1 (firstPath) and writes the
@@ -26,7 +35,12 @@ struct AppendOutcome {
 // complete; on failure nothing is left behind. A file that cannot be a
 // session (a first session without a line break, or either one holding a
 // NUL byte) is a read failure, 321. Never throws.
-AppendOutcome AppendSession(
+AppendOutcome AppendSession(const std::string& firstPath, const std::string& secondPath,
+    const std::string& targetFolder, const AppendOptions& options = {});
+
+// The full path the combined file of these sessions gets in targetFolder;
+// empty when the names are too short to make one.
+std::string CombinedFilePath(
     const std::string& firstPath, const std::string& secondPath, const std::string& targetFolder);
 
 } // namespace tandem::engine

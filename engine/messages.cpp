@@ -24,19 +24,19 @@ platform::Message CompletionMessage(
         secondPath + "\r\n appended to \r\n" + firstPath + "\r\n\r\nThe new file is called \r\n\r\n" + outputPath };
 }
 
-platform::Message ReadFailureMessage(int errorNumber)
+platform::Message ReadFailureMessage(int errorNumber, const std::string& path)
 {
     return { platform::Message::Icon::Critical, errorTitle(errorNumber),
-        "Attempting to open SESX session file\n" + platform::ErrorDescription(errorNumber) };
+        "Attempting to open SESX session file\n" + platform::ErrorDescription(errorNumber) + "\n" + path };
 }
 
-platform::Message WriteFailureMessage(int errorNumber, const std::string& outputPath)
+platform::Message WriteFailureMessage(int errorNumber, const std::string& path)
 {
     const std::string description = platform::ErrorDescription(errorNumber);
     if (errorNumber == platform::ErrorNumber::PermissionDenied)
         return { platform::Message::Icon::Critical, errorTitle(errorNumber),
-            "Error Writing to File '" + outputPath + "'.  \n" + description + "\n\nFile may be in use" };
-    return { platform::Message::Icon::Critical, errorTitle(errorNumber), "Error\n" + description };
+            "Error Writing to File '" + path + "'.  \n" + description + "\n\nFile may be in use" };
+    return { platform::Message::Icon::Critical, errorTitle(errorNumber), "Error\n" + description + "\n" + path };
 }
 
 platform::Message SampleRateQuestion(const std::string& firstRate, const std::string& secondRate)
@@ -60,8 +60,8 @@ platform::Message OutcomeMessage(const AppendOutcome& outcome)
     if (outcome.succeeded)
         return CompletionMessage(outcome.firstPath, outcome.secondPath, outcome.outputPath);
     if (outcome.phase == Phase::Read)
-        return ReadFailureMessage(outcome.errorNumber);
-    return WriteFailureMessage(outcome.errorNumber, outcome.outputPath);
+        return ReadFailureMessage(outcome.errorNumber, outcome.failedPath);
+    return WriteFailureMessage(outcome.errorNumber, outcome.failedPath);
 }
 
 } // namespace tandem::engine

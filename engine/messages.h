@@ -12,8 +12,9 @@ namespace tandem::engine {
 // line prints them.
 platform::Message CompletionMessage(
     const std::string& firstPath, const std::string& secondPath, const std::string& outputPath);
-platform::Message ReadFailureMessage(int errorNumber);
-platform::Message WriteFailureMessage(int errorNumber, const std::string& outputPath);
+// Each names the file or folder it concerns on a line of its own.
+platform::Message ReadFailureMessage(int errorNumber, const std::string& path);
+platform::Message WriteFailureMessage(int errorNumber, const std::string& path);
 
 // Asked before combining sessions that run at different sample rates; No
 // is the default and ends the command.

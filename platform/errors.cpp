@@ -20,8 +20,12 @@ std::string ErrorDescription(int number)
         return "File not found";
     case ErrorNumber::DeviceIoError:
         return "Device I/O error";
+    case ErrorNumber::FileAlreadyExists:
+        return "File already exists";
     case ErrorNumber::DiskFull:
         return "Disk full";
+    case ErrorNumber::FileNameTooLong:
+        return "File name too long";
     case ErrorNumber::PermissionDenied:
         return "Permission denied";
     case ErrorNumber::PathNotFound:
@@ -54,6 +58,10 @@ int ErrorFromErrno(int err, const std::string& path)
         return parentFolderExists(path) ? ErrorNumber::FileNotFound : ErrorNumber::PathNotFound;
     case ENOTDIR:
         return ErrorNumber::PathNotFound;
+    case ENAMETOOLONG:
+        return ErrorNumber::FileNameTooLong;
+    case EEXIST:
+        return ErrorNumber::FileAlreadyExists;
     case EACCES:
     case EPERM:
     case EROFS:
@@ -107,6 +115,11 @@ int ErrorFromWin32(unsigned long code)
     case 31: // ERROR_GEN_FAILURE
     case 1117: // ERROR_IO_DEVICE
         return ErrorNumber::DeviceIoError;
+    case 80: // ERROR_FILE_EXISTS
+    case 183: // ERROR_ALREADY_EXISTS
+        return ErrorNumber::FileAlreadyExists;
+    case 206: // ERROR_FILENAME_EXCED_RANGE
+        return ErrorNumber::FileNameTooLong;
     case 8: // ERROR_NOT_ENOUGH_MEMORY
     case 14: // ERROR_OUTOFMEMORY
         return ErrorNumber::OutOfMemory;

@@ -13,7 +13,10 @@ constexpr int Overflow = 6;
 constexpr int OutOfMemory = 7;
 constexpr int FileNotFound = 53;
 constexpr int DeviceIoError = 57;
+constexpr int FileAlreadyExists = 58;
 constexpr int DiskFull = 61;
+// Classic "Bad file name": here a name longer than the file system takes.
+constexpr int FileNameTooLong = 64;
 constexpr int PermissionDenied = 70;
 constexpr int PathFileAccessError = 75;
 constexpr int PathNotFound = 76;

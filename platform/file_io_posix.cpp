@@ -2,13 +2,11 @@
 #include "file_io.h"
 #include "paths.h"
 
-#include <algorithm>
+#include "temp_files.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <limits>
-#include <new>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,76 +16,56 @@ namespace {
 
 int lastError(const std::string& path) { return ErrorFromErrno(errno, path); }
 
-// Reads into `out` until end of file or `limit` bytes; the file may be
-// longer or shorter than its size said when it was opened.
-int readUpTo(int fd, const std::string& path, std::size_t expected, std::size_t limit, FileBytes& out)
-{
-    std::size_t capacity = std::min(expected, limit) + 1;
-    std::unique_ptr<char[]> data(new (std::nothrow) char[capacity]);
-    if (!data)
-        return ErrorNumber::OutOfMemory;
-    std::size_t size = 0;
-    while (size < limit) {
-        if (size == capacity) {
-            const std::size_t grown = capacity * 2;
-            std::unique_ptr<char[]> bigger(new (std::nothrow) char[grown]);
-            if (!bigger)
-                return ErrorNumber::OutOfMemory;
-            std::copy(data.get(), data.get() + size, bigger.get());
-            data = std::move(bigger);
-            capacity = grown;
-        }
-        const ssize_t got = ::read(fd, data.get() + size, std::min(capacity, limit) - size);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return lastError(path);
-        }
-        if (got == 0)
-            break;
-        size += static_cast<std::size_t>(got);
-    }
-    out.data = std::move(data);
-    out.size = size;
-    return ErrorNumber::None;
-}
-
-std::string randomSuffix()
-{
-    static std::mt19937_64 generator{ std::random_device{}() };
-    static const char digits[] = "0123456789abcdef";
-    std::string suffix;
-    auto bits = generator();
-    for (int i = 0; i < 12; ++i, bits >>= 4)
-        suffix.push_back(digits[bits & 15]);
-    return suffix;
-}
-
 } // namespace
 
-int ReadWholeFile(const std::string& path, FileBytes& out)
+int InputFile::Open(const std::string& path)
 {
-    return ReadFileStart(path, std::numeric_limits<std::size_t>::max() - 1, out);
-}
-
-int ReadFileStart(const std::string& path, std::size_t limit, FileBytes& out)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    Close();
+    // Without O_NONBLOCK, opening a pipe waits for a writer that may never come.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return lastError(path);
     struct stat st { };
-    int result = ErrorNumber::None;
-    if (::fstat(fd, &st) != 0)
-        result = lastError(path);
-    else if (S_ISDIR(st.st_mode))
-        result = ErrorNumber::PathFileAccessError;
-    else
-        result = readUpTo(fd, path, static_cast<std::size_t>(st.st_size), limit, out);
-    ::close(fd);
-    return result;
+    if (::fstat(fd, &st) != 0) {
+        const int error = lastError(path);
+        ::close(fd);
+        return error;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return ErrorNumber::PathFileAccessError;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    fd_ = fd;
+    path_ = path;
+    size_ = static_cast<std::uint64_t>(st.st_size);
+    return ErrorNumber::None;
 }
 
-int OutputFile::Create(const std::string& finalPath)
+int InputFile::Read(char* data, std::size_t size, std::size_t& got)
+{
+    got = 0;
+    if (fd_ < 0)
+        return ErrorNumber::PathFileAccessError;
+    for (;;) {
+        const ssize_t done = ::read(fd_, data, size);
+        if (done >= 0) {
+            got = static_cast<std::size_t>(done);
+            return ErrorNumber::None;
+        }
+        if (errno != EINTR)
+            return lastError(path_);
+    }
+}
+
+void InputFile::Close()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+}
+
+int OutputFile::Create(const std::string& finalPath, bool replace)
 {
     Discard();
     struct stat st { };
@@ -96,23 +74,30 @@ int OutputFile::Create(const std::string& finalPath)
     if (::stat(finalPath.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode))
             return ErrorNumber::PathFileAccessError;
+        if (!replace)
+            return ErrorNumber::FileAlreadyExists;
         if ((st.st_mode & 0222) == 0)
             return ErrorNumber::PermissionDenied;
-        mode = st.st_mode & 07777;
+        // Only the permissions: a set-user or set-group id bit must not
+        // pass to a file the user did not make executable on purpose.
+        mode = st.st_mode & 0777;
         replacing = true;
     }
     const std::string folder = FolderOfPath(finalPath);
     const std::string prefix = folder.empty() ? std::string() : AddTrailingBackslash(folder);
+    RemoveAbandonedTempFiles(folder);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string temp = prefix + ".tandem-" + randomSuffix() + ".tmp";
+        std::string temp = prefix + TempFileName();
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             // The combined file takes over the permissions of the one it replaces.
             if (replacing)
                 (void)::fchmod(fd, mode);
             fd_ = fd;
+            replace_ = replace;
             finalPath_ = finalPath;
             tempPath_ = std::move(temp);
+            interruptSlot_ = RegisterTempFile(tempPath_);
             return ErrorNumber::None;
         }
         if (errno != EEXIST)
@@ -156,9 +141,33 @@ int OutputFile::closeHandle()
 
 int OutputFile::moveOntoFinalPath()
 {
-    return ::rename(tempPath_.c_str(), finalPath_.c_str()) == 0 ? ErrorNumber::None : lastError(finalPath_);
+    if (replace_)
+        return ::rename(tempPath_.c_str(), finalPath_.c_str()) == 0 ? ErrorNumber::None : lastError(finalPath_);
+#if defined(RENAME_NOREPLACE)
+    if (::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, finalPath_.c_str(), RENAME_NOREPLACE) == 0)
+        return ErrorNumber::None;
+    if (errno != EINVAL && errno != ENOSYS)
+        return lastError(finalPath_);
+#endif
+    // A second name for the file fails when the final name exists.
+    if (::link(tempPath_.c_str(), finalPath_.c_str()) != 0)
+        return lastError(finalPath_);
+    ::unlink(tempPath_.c_str());
+    return ErrorNumber::None;
 }
 
 void OutputFile::removeTempFile() { ::unlink(tempPath_.c_str()); }
+
+void OutputFile::flushFolder()
+{
+    const std::string folder = FolderOfPath(finalPath_);
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    // Some file systems cannot flush a folder; the file itself is on the
+    // disk already, so that is no reason to fail.
+    (void)::fsync(fd);
+    ::close(fd);
+}
 
 } // namespace tandem::platform

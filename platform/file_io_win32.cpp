@@ -5,10 +5,7 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <limits>
-#include <new>
-#include <random>
+#include "temp_files.h"
 
 namespace tandem::platform {
 
@@ -16,29 +13,14 @@ namespace {
 
 int lastError() { return ErrorFromWin32(GetLastError()); }
 
-std::wstring randomSuffix()
-{
-    static std::mt19937_64 generator{ std::random_device{}() };
-    static const wchar_t digits[] = L"0123456789abcdef";
-    std::wstring suffix;
-    auto bits = generator();
-    for (int i = 0; i < 12; ++i, bits >>= 4)
-        suffix.push_back(digits[bits & 15]);
-    return suffix;
-}
-
 // ReadFile and WriteFile move at most 4 GB less a little per call.
 constexpr DWORD maxChunk = 1u << 30;
 
 } // namespace
 
-int ReadWholeFile(const std::string& path, FileBytes& out)
+int InputFile::Open(const std::string& path)
 {
-    return ReadFileStart(path, std::numeric_limits<std::size_t>::max() - 1, out);
-}
-
-int ReadFileStart(const std::string& path, std::size_t limit, FileBytes& out)
-{
+    Close();
     const std::wstring wide = Utf8ToWide(path);
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
@@ -47,55 +29,65 @@ int ReadFileStart(const std::string& path, std::size_t limit, FileBytes& out)
         FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return lastError();
-    int result = ErrorNumber::None;
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file, &size)) {
-        result = lastError();
-    } else {
-        const auto expected = std::min(static_cast<std::size_t>(size.QuadPart), limit);
-        std::unique_ptr<char[]> data(new (std::nothrow) char[expected + 1]);
-        std::size_t done = 0;
-        if (!data)
-            result = ErrorNumber::OutOfMemory;
-        while (result == ErrorNumber::None && done < expected) {
-            const std::size_t left = expected - done;
-            const DWORD chunk = left > maxChunk ? maxChunk : static_cast<DWORD>(left);
-            DWORD got = 0;
-            if (!ReadFile(file, data.get() + done, chunk, &got, nullptr))
-                result = lastError();
-            else if (got == 0)
-                break; // the file shrank since its size was read
-            done += got;
-        }
-        if (result == ErrorNumber::None) {
-            out.data = std::move(data);
-            out.size = done;
-        }
+    // Pipes, consoles and devices are not session files.
+    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &size)) {
+        CloseHandle(file);
+        return ErrorNumber::PathFileAccessError;
     }
-    CloseHandle(file);
-    return result;
+    handle_ = file;
+    path_ = path;
+    size_ = static_cast<std::uint64_t>(size.QuadPart);
+    return ErrorNumber::None;
 }
 
-int OutputFile::Create(const std::string& finalPath)
+int InputFile::Read(char* data, std::size_t size, std::size_t& got)
+{
+    got = 0;
+    if (handle_ == nullptr)
+        return ErrorNumber::PathFileAccessError;
+    DWORD done = 0;
+    if (!ReadFile(
+            static_cast<HANDLE>(handle_), data, size > maxChunk ? maxChunk : static_cast<DWORD>(size), &done, nullptr))
+        return lastError();
+    got = done;
+    return ErrorNumber::None;
+}
+
+void InputFile::Close()
+{
+    if (handle_ != nullptr)
+        CloseHandle(static_cast<HANDLE>(handle_));
+    handle_ = nullptr;
+}
+
+int OutputFile::Create(const std::string& finalPath, bool replace)
 {
     Discard();
     const DWORD attributes = GetFileAttributesW(Utf8ToWide(finalPath).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {
         if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
             return ErrorNumber::PathFileAccessError;
+        if (!replace)
+            return ErrorNumber::FileAlreadyExists;
         if ((attributes & FILE_ATTRIBUTE_READONLY) != 0)
             return ErrorNumber::PermissionDenied;
     }
     const std::string folder = FolderOfPath(finalPath);
     const std::wstring prefix = folder.empty() ? std::wstring() : Utf8ToWide(AddTrailingBackslash(folder));
+    RemoveAbandonedTempFiles(folder);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::wstring temp = prefix + L".tandem-" + randomSuffix() + L".tmp";
-        HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        const std::wstring temp = prefix + Utf8ToWide(TempFileName());
+        // Deleting stays allowed, so that an interrupted run can remove the
+        // file while it is still open.
+        HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
             FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             handle_ = file;
+            replace_ = replace;
             finalPath_ = finalPath;
             tempPath_ = WideToUtf8(temp);
+            interruptSlot_ = RegisterTempFile(tempPath_);
             return ErrorNumber::None;
         }
         const DWORD code = GetLastError();
@@ -140,11 +132,14 @@ int OutputFile::moveOntoFinalPath()
 {
     const std::wstring temp = Utf8ToWide(tempPath_);
     SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
-    const BOOL moved =
-        MoveFileExW(temp.c_str(), Utf8ToWide(finalPath_).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    const DWORD flags = (replace_ ? MOVEFILE_REPLACE_EXISTING : 0) | MOVEFILE_WRITE_THROUGH;
+    const BOOL moved = MoveFileExW(temp.c_str(), Utf8ToWide(finalPath_).c_str(), flags);
     return moved ? ErrorNumber::None : lastError();
 }
 
 void OutputFile::removeTempFile() { DeleteFileW(Utf8ToWide(tempPath_).c_str()); }
+
+// MoveFileEx with MOVEFILE_WRITE_THROUGH has flushed the rename already.
+void OutputFile::flushFolder() { }
 
 } // namespace tandem::platform

@@ -1,5 +1,6 @@
 #include "errors.h"
 #include "file_io.h"
+#include "temp_files.h"
 
 namespace tandem::platform {
 
@@ -18,7 +19,10 @@ int OutputFile::Commit()
         Discard();
         return result;
     }
+    UnregisterTempFile(interruptSlot_);
+    interruptSlot_ = -1;
     tempPath_.clear();
+    flushFolder();
     return ErrorNumber::None;
 }
 
@@ -29,6 +33,8 @@ void OutputFile::Discard()
         removeTempFile();
         tempPath_.clear();
     }
+    UnregisterTempFile(interruptSlot_);
+    interruptSlot_ = -1;
 }
 
 } // namespace tandem::platform

@@ -4,7 +4,14 @@ namespace tandem::platform {
 
 namespace {
 
-std::string::size_type lastSeparator(const std::string& path) { return path.find_last_of("/\\"); }
+std::string::size_type lastSeparator(const std::string& path)
+{
+#ifdef _WIN32
+    return path.find_last_of("/\\");
+#else
+    return path.rfind('/');
+#endif
+}
 
 } // namespace
 

@@ -11,12 +11,16 @@ constexpr char PathSeparator = '\\';
 constexpr char PathSeparator = '/';
 #endif
 
-// Paths typed or pasted by users may carry either separator, so both count
-// when a path is taken apart.
+// Windows takes either separator, so both count there when a path is taken
+// apart; elsewhere a backslash is an ordinary character of a file name.
+#ifdef _WIN32
 constexpr bool IsPathSeparator(char c) { return c == '/' || c == '\\'; }
+#else
+constexpr bool IsPathSeparator(char c) { return c == '/'; }
+#endif
 
-// Appends the platform separator unless the path already ends in one (either
-// kind); an empty path becomes the separator alone.
+// Appends the platform separator unless the path already ends in a
+// separator; an empty path becomes the separator alone.
 std::string AddTrailingBackslash(std::string path);
 
 // The text after the last separator: the whole path when it has none.

@@ -13,6 +13,8 @@ struct Finding {
     std::string text;
 };
 
+inline bool operator==(const Finding& a, const Finding& b) { return a.line == b.line && a.text == b.text; }
+
 using Findings = std::vector<Finding>;
 
 } // namespace tandem::verify

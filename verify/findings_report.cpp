@@ -5,25 +5,42 @@ namespace tandem::verify {
 namespace {
 
 const std::string crlf = "\r\n";
-constexpr std::size_t listedFindings = 10;
+constexpr std::size_t listedLines = 10;
+
+std::string placeInWindow(const CombinedCheck::FileFindings& file, const Finding& finding)
+{
+    const std::string line = std::to_string(finding.line);
+    return file.label == "The combined session" ? "Line " + line : file.label + ", line " + line;
+}
 
 } // namespace
 
 std::string FindingLine(const Finding& finding) { return "Line " + std::to_string(finding.line) + ": " + finding.text; }
 
-platform::Message WithCheckResult(platform::Message completion, const CheckResult& check)
+std::vector<std::string> CheckReportLines(
+    const CombinedCheck& check, std::string (*place)(const CombinedCheck::FileFindings& file, const Finding& finding))
 {
-    if (check.errorNumber != 0) {
-        completion.text += crlf + crlf + "Warning: the new session could not be checked: " + check.description;
+    std::vector<std::string> lines;
+    for (const CombinedCheck::Unchecked& file : check.unchecked)
+        lines.push_back(file.label + " could not be checked: " + file.description + " (" + file.path + ")");
+    lines.insert(lines.end(), check.sentences.begin(), check.sentences.end());
+    for (const CombinedCheck::FileFindings& file : check.files)
+        for (const Finding& finding : file.findings)
+            lines.push_back(place(file, finding) + ": " + finding.text);
+    return lines;
+}
+
+platform::Message WithCheckResult(platform::Message completion, const CombinedCheck& check)
+{
+    if (check.Clean())
         return completion;
-    }
-    if (check.findings.empty())
-        return completion;
-    completion.text += crlf + crlf + "Warning: the new session has problems that Audition may not load correctly:";
-    for (std::size_t i = 0; i < check.findings.size() && i < listedFindings; ++i)
-        completion.text += crlf + FindingLine(check.findings[i]);
-    if (check.findings.size() > listedFindings)
-        completion.text += crlf + "... and " + std::to_string(check.findings.size() - listedFindings) + " more";
+    completion.icon = platform::Message::Icon::Exclamation;
+    completion.text += crlf + crlf + "Warning: the check of the new session found problems:";
+    const std::vector<std::string> lines = CheckReportLines(check, placeInWindow);
+    for (std::size_t i = 0; i < lines.size() && i < listedLines; ++i)
+        completion.text += crlf + lines[i];
+    if (lines.size() > listedLines)
+        completion.text += crlf + "... and " + std::to_string(lines.size() - listedLines) + " more";
     return completion;
 }
 

@@ -1,29 +1,38 @@
 #pragma once
 
 #include "finding.h"
+#include "session_content.h"
 
+#include <cstddef>
+#include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tandem::verify {
 
-// What checking one session file gave: either the findings (none for a clean
-// session) or, when the file could not be read, a Tandem error number with
-// its description.
+// What checking one session file gave: when it could be read, its findings
+// (none for a clean session) and what it holds; else a Tandem error number
+// with its description.
 struct CheckResult {
     int errorNumber = 0;
     std::string description;
     Findings findings;
+    // Why the session is not well-formed XML (also among the findings).
+    std::optional<Finding> xmlError;
+    SessionContent content;
 };
 
-// Reads the session with an XML parser and reports, each on its line: XML
-// that is not well-formed, ids used twice (tracks, media files, clip groups),
-// references that point nowhere (a clip's media file, a track output or send
-// to a track id above 10000, a clip-group member's track) and more than one
-// master track. The file is never changed. Never throws.
+// Reads the session once, from start to end, with memory for a piece of it
+// only, and reports each on its line: XML that is not well-formed, ids used
+// twice (tracks, media files, clip groups), references that point nowhere (a
+// clip's media file, a track output or send to a track id above 10000, a
+// clip-group member's track) and more than one master track. The file is
+// never changed. Never throws.
 CheckResult CheckSessionFile(const std::string& path);
 
-// The same check on a session held in memory.
-Findings CheckSessionText(std::string_view text);
+// The same check on a session held in memory, handed over in pieces of
+// `pieceSize` bytes as a file would be read.
+CheckResult CheckSessionText(std::string_view text, std::size_t pieceSize = std::numeric_limits<std::size_t>::max());
 
 } // namespace tandem::verify

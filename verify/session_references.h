@@ -1,10 +1,7 @@
 #pragma once
 
-#include "line_numbers.h"
+#include "line_counter.h"
 
-#include <pugixml.hpp>
-
-#include <cstddef>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -12,48 +9,54 @@
 
 namespace tandem::verify {
 
-// The offset of an element's name in the parsed text.
-inline std::size_t OffsetOf(const pugi::xml_node& node) { return static_cast<std::size_t>(node.offset_debug()); }
-
-// A finding before its offset is turned into a line number.
+// A finding before its position is turned into a line number.
 struct PlacedFinding {
-    std::size_t offset = 0;
+    TextPosition at;
     std::string text;
 };
 
-// Collects the ids a session defines and the references to them while its
-// elements are visited in document order, then reports what does not hold.
-// References may come before what they name (a send to a later bus, clips
-// before the file list), so they are resolved only at the end. Elements are
-// kept as handles and placed (a walk up to the document) only when they
-// make a finding. The views and handles point into the parsed document,
-// which must outlive this.
+// Collects the ids a session defines and the references to them as its
+// elements are read, then reports what does not hold. References may come
+// before what they name (a send to a later bus, clips before the file
+// list), so they are resolved only at the end.
 class SessionReferences {
 public:
-    void Visit(const pugi::xml_node& element);
-    std::vector<PlacedFinding> Resolve(const LineNumbers& lines) const;
+    enum class Defines { Track, MediaFile, ClipGroup };
+    enum class Refers { Clip, Output, Send, GroupMember };
+
+    void Define(Defines kind, std::string_view id, TextPosition at);
+    void Master(TextPosition at);
+    // `owner`: the clip's name, or the id of the track or group that holds
+    // the reference.
+    void Refer(Refers kind, std::string_view target, TextPosition at, std::string_view owner);
+    std::vector<PlacedFinding> Resolve(const LineCounter& lines) const;
 
 private:
-    enum class Kind { Track, MediaFile, ClipGroup, Clip, Output, Send, GroupMember };
     struct Use {
-        Kind kind;
-        std::string_view id;
-        pugi::xml_node element;
-        // Duplicates: where the id was first used. References: the clip's
-        // name, or the id of the track or group that holds the reference.
-        pugi::xml_node first = {};
-        std::string_view owner = {};
+        std::string id;
+        TextPosition at;
+        TextPosition first;
     };
-    using FirstUse = std::unordered_map<std::string_view, pugi::xml_node>;
+    struct Reference {
+        Refers kind;
+        std::string target;
+        TextPosition at;
+        std::string owner;
+    };
+    using FirstUse = std::unordered_map<std::string, TextPosition>;
 
-    void define(FirstUse& ids, Kind kind, std::string_view id, const pugi::xml_node& element);
+    FirstUse& ids(Defines kind);
 
     FirstUse tracks_;
     FirstUse files_;
     FirstUse clipGroups_;
-    std::vector<pugi::xml_node> masters_;
-    std::vector<Use> duplicates_;
-    std::vector<Use> references_;
+    std::vector<TextPosition> masters_;
+    std::vector<std::pair<Defines, Use>> duplicates_;
+    std::vector<Reference> references_;
 };
+
+// Only track ids above the master's (10000) are references to check: lower
+// outputs and sends are hardware ports or unused slots ("0").
+bool NamesATrackAboveMaster(std::string_view id);
 
 } // namespace tandem::verify

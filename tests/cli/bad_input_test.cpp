@@ -30,6 +30,7 @@ namespace fs = std::filesystem;
 constexpr int exitSuccess = 0;
 constexpr int exitReadFailure = 1;
 constexpr int exitWriteFailure = 2;
+constexpr int exitCheckFindings = 3;
 
 std::string readAll(const fs::path& path)
 {
@@ -178,8 +179,9 @@ struct Row {
     std::string name;
     std::function<Invocation(CaseFolder&)> prepare;
     int exitCode;
-    // On failure: part of the message on standard error. On success: the
-    // combined file's name, whose full path is printed.
+    // On failure, or when the check after the merge finds problems: part of
+    // the message on standard error. On success: the combined file's name,
+    // whose full path is printed.
     std::string expected;
 };
 
@@ -207,6 +209,10 @@ TEST_P(BadInputTest, ExitsAsExpectedAndLeavesNoPartialFile)
         const fs::path output = target / row.expected;
         EXPECT_EQ(result.out, output.string() + "\n");
         EXPECT_GT(fs::file_size(output), 0u);
+    } else if (row.exitCode == exitCheckFindings) {
+        // The check reports; the file stays as written.
+        EXPECT_NE(result.err.find(row.expected), std::string::npos) << result.err;
+        EXPECT_EQ(result.out, (target / "One + Two.sesx").string() + "\n");
     } else {
         EXPECT_NE(result.err.find(row.expected), std::string::npos) << result.err;
         EXPECT_EQ(result.out, "");
@@ -265,10 +271,12 @@ std::vector<Row> inputRows()
         { "EmptyFirst", [](CaseFolder& f) { return pairWith(f, "", goodSecond()); }, exitReadFailure, notASession },
         { "OneLineFirst", [](CaseFolder& f) { return pairWith(f, "<?xml version=\"1.0\"?>", goodSecond()); },
             exitReadFailure, notASession },
-        // An empty second session adds nothing: the first one comes out renamed.
-        { "EmptySecond", [](CaseFolder& f) { return pairWith(f, goodFirst(), ""); }, exitSuccess, combined },
+        // An empty second session adds nothing: the first one comes out
+        // renamed, and the check says why.
+        { "EmptySecond", [](CaseFolder& f) { return pairWith(f, goodFirst(), ""); }, exitCheckFindings,
+            "File 2 is not well-formed XML at line 1: there is no root element." },
         { "OneLineSecond", [](CaseFolder& f) { return pairWith(f, goodFirst(), "<?xml version=\"1.0\"?>"); },
-            exitSuccess, combined },
+            exitCheckFindings, "File 2 is not well-formed XML at line 1: there is no root element." },
         { "BinaryGarbageFirst",
             [](CaseFolder& f) {
                 std::mt19937 random(8);
@@ -304,7 +312,8 @@ std::vector<Row> inputRows()
                     attributes += " a=\"1\"";
                 return pairWith(f, goodFirst(), secondWithTrackAttributes(attributes));
             },
-            exitSuccess, combined },
+            exitCheckFindings,
+            "File 2 is not well-formed XML at line 8: attribute \"a\" appears twice on <audioTrack>." },
         { "IdAtTheTopOfTheRange",
             [](CaseFolder& f) {
                 return pairWith(f,
@@ -318,7 +327,7 @@ std::vector<Row> inputRows()
             [](CaseFolder& f) {
                 return pairWith(f, goodFirst(), replaced(goodSecond(), "id=\"10001\"", "id=\"-2147483648\""));
             },
-            exitSuccess, combined },
+            exitCheckFindings, "Two.sesx:13: Track 10002 sends its output to track 10001, which does not exist." },
         { "TrackIdThatOverflowsWhenMoved",
             [](CaseFolder& f) {
                 return pairWith(f, goodFirst(), replaced(goodSecond(), "id=\"10001\"", "id=\"2147483647\""));
@@ -428,7 +437,7 @@ INSTANTIATE_TEST_SUITE_P(Targets, BadInputTest, testing::ValuesIn(targetRows()),
 // Every prefix of a golden session that ends at a block boundary (after a
 // line that opens or closes an element), in place of either session. A cut
 // session is merged as far as it goes: it must neither crash the tool nor
-// leave anything partial behind.
+// leave anything partial behind, and the check must name the cut file.
 struct Cut {
     std::string pair;
     std::string file;
@@ -473,7 +482,14 @@ TEST(TruncatedSessions, EveryBlockBoundaryOfTheGoldenPairs)
 
         const ToolRun result = runTool(call, folder.Root() / "stdout", folder.Root() / "stderr");
 
-        ASSERT_EQ(result.exitCode, exitSuccess) << result.err;
+        const bool whole = cut.bytes == goldenFile(cut.pair, cut.file).size();
+        ASSERT_EQ(result.exitCode, whole ? exitSuccess : exitCheckFindings) << result.err;
+        if (!whole) {
+            EXPECT_NE(result.err.find((cut.file == "One.sesx" ? "File 1" : "File 2") +
+                          std::string(" is not well-formed XML at line ")),
+                std::string::npos)
+                << result.err;
+        }
         EXPECT_EQ(result.out, output.string() + "\n");
         EXPECT_EQ(entries(folder.Out()), std::vector<std::string>{ "One + Two.sesx" });
         EXPECT_GT(fs::file_size(output), 0u);

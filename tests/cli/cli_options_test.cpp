@@ -13,8 +13,9 @@ struct ParseCase {
     std::string target;
     std::string first;
     std::string second;
-    bool verify = false;
+    bool verify = true;
     bool force = false;
+    bool noClobber = false;
 };
 
 void PrintTo(const ParseCase& c, std::ostream* os) { *os << testing::PrintToString(c.arguments); }
@@ -31,6 +32,7 @@ TEST_P(ParseArgumentsTest, Parses)
         EXPECT_EQ(options.secondPath, GetParam().second);
         EXPECT_EQ(options.verify, GetParam().verify);
         EXPECT_EQ(options.force, GetParam().force);
+        EXPECT_EQ(options.noClobber, GetParam().noClobber);
     } else if (options.action == Action::Usage) {
         EXPECT_FALSE(options.problem.empty());
     }
@@ -48,9 +50,12 @@ INSTANTIATE_TEST_SUITE_P(Cli, ParseArgumentsTest,
         ParseCase{ { "--target" }, Action::Usage, "", "", "" },
         ParseCase{ { "--target=", "a.sesx", "b.sesx" }, Action::Usage, "", "", "" },
         ParseCase{ { "--target", "x", "--target", "y", "a", "b" }, Action::Usage, "", "", "" },
-        ParseCase{ { "--force", "a.sesx", "b.sesx" }, Action::Append, "", "a.sesx", "b.sesx", false, true },
+        ParseCase{ { "--force", "a.sesx", "b.sesx" }, Action::Append, "", "a.sesx", "b.sesx", true, true },
         ParseCase{ { "a.sesx", "--verify", "b.sesx" }, Action::Append, "", "a.sesx", "b.sesx", true, false },
-        ParseCase{ { "--", "--verify", "b.sesx" }, Action::Append, "", "--verify", "b.sesx", false, false },
+        ParseCase{ { "--no-verify", "a.sesx", "b.sesx" }, Action::Append, "", "a.sesx", "b.sesx", false, false },
+        ParseCase{ { "-n", "a.sesx", "b.sesx" }, Action::Append, "", "a.sesx", "b.sesx", true, false, true },
+        ParseCase{ { "a.sesx", "--no-clobber", "b.sesx" }, Action::Append, "", "a.sesx", "b.sesx", true, false, true },
+        ParseCase{ { "--", "--verify", "b.sesx" }, Action::Append, "", "--verify", "b.sesx", true, false },
         ParseCase{ { "--verbose", "a.sesx", "b.sesx" }, Action::Usage, "", "", "" }));
 
 } // namespace

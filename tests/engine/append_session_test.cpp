@@ -7,6 +7,10 @@
 
 #include <filesystem>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace tandem::engine {
 namespace {
 
@@ -16,7 +20,7 @@ using test::TempDir;
 struct ReadFailureCase {
     const char* name;
     bool firstMissing;
-    const char* missingPath; // relative to the test folder
+    std::string missingPath; // relative to the test folder
     int errorNumber;
     const char* description;
 };
@@ -29,6 +33,10 @@ TEST_P(ReadFailureTest, ReportsTheReadPhaseAndWritesNothing)
 {
     TempDir dir;
     std::filesystem::create_directory(dir.path() / "folder.sesx");
+#ifndef _WIN32
+    // Read as a file, a pipe would wait for a writer that never comes.
+    ASSERT_EQ(mkfifo(dir.Path("pipe.sesx").c_str(), 0600), 0);
+#endif
     const auto present = dir.Write("One.sesx", Session({ "<?xml?>", "<a/>" }));
     const auto missing = dir.Path(GetParam().missingPath);
     const auto outcome = GetParam().firstMissing ? AppendSession(missing, present, dir.Path())
@@ -39,15 +47,20 @@ TEST_P(ReadFailureTest, ReportsTheReadPhaseAndWritesNothing)
     const auto message = OutcomeMessage(outcome);
     EXPECT_EQ(message.icon, platform::Message::Icon::Critical);
     EXPECT_EQ(message.title, "Error " + std::to_string(GetParam().errorNumber));
-    EXPECT_EQ(message.text, std::string("Attempting to open SESX session file\n") + GetParam().description);
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "One.sesx", "folder.sesx" }));
+    EXPECT_EQ(
+        message.text, "Attempting to open SESX session file\n" + std::string(GetParam().description) + "\n" + missing);
+    EXPECT_EQ(dir.Entries().size(), 3u);
 }
 
 INSTANTIATE_TEST_SUITE_P(AppendSession, ReadFailureTest,
     testing::Values(ReadFailureCase{ "FirstMissing", true, "Nope.sesx", 53, "File not found" },
         ReadFailureCase{ "SecondMissing", false, "Nope.sesx", 53, "File not found" },
         ReadFailureCase{ "FolderMissing", false, "none/Nope.sesx", 76, "Path not found" },
-        ReadFailureCase{ "IsAFolder", true, "folder.sesx", 75, "Path/File access error" }),
+        ReadFailureCase{ "IsAFolder", true, "folder.sesx", 75, "Path/File access error" },
+#ifndef _WIN32
+        ReadFailureCase{ "IsAPipe", false, "pipe.sesx", 75, "Path/File access error" },
+#endif
+        ReadFailureCase{ "NameTooLong", false, std::string(300, 'n') + ".sesx", 64, "File name too long" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AppendSession, CompletionMessageNamesBothInputsAndTheNewFile)
@@ -65,7 +78,7 @@ TEST(AppendSession, CompletionMessageNamesBothInputsAndTheNewFile)
 
 TEST(AppendSession, WriteFailureMessages)
 {
-    EXPECT_EQ(WriteFailureMessage(61, "/t/x.sesx").text, "Error\nDisk full");
+    EXPECT_EQ(WriteFailureMessage(61, "/t/x.sesx").text, "Error\nDisk full\n/t/x.sesx");
     EXPECT_EQ(WriteFailureMessage(61, "/t/x.sesx").title, "Error 61");
     EXPECT_EQ(WriteFailureMessage(70, "/t/x.sesx").text,
         "Error Writing to File '/t/x.sesx'.  \nPermission denied\n\nFile may be in use");

@@ -44,7 +44,7 @@ TEST_P(OutputNameTest, NamesTheFileAndTheSession)
 
 INSTANTIATE_TEST_SUITE_P(Output, OutputNameTest,
     testing::Values(
-        NameCase{ "D:\\a\\Take A.sesx", "E:/b/Take B.sesx", "Take A + Take B.sesx", "<name>Take A+Take B</name>" },
+        NameCase{ "/a/Take A.sesx", "E:/b/Take B.sesx", "Take A + Take B.sesx", "<name>Take A+Take B</name>" },
         NameCase{ "/x/Song.sesx", "/y/Song (2).sesx", "Song + Song (2).sesx", "<name>Song+Song (2)</name>" },
         // Names are escaped in the session, not in the file name.
         NameCase{ "R&B <1>.sesx", "Rock & Roll.sesx", "R&B <1> + Rock & Roll.sesx",
@@ -72,7 +72,7 @@ TEST(Output, TooShortNameFailsWithoutCreatingAFile)
     EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::InvalidArgument);
     const auto message = OutcomeMessage(outcome);
     EXPECT_EQ(message.title, "Error 5");
-    EXPECT_EQ(message.text, "Error\nInvalid procedure call or argument");
+    EXPECT_EQ(message.text, "Error\nInvalid procedure call or argument\n" + dir.Path());
     EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "a.se", "b.sesx" }));
 }
 
@@ -95,7 +95,13 @@ TEST_P(NotASessionTest, IsAReadFailureThatWritesNothing)
     EXPECT_FALSE(outcome.succeeded);
     EXPECT_EQ(outcome.phase, Phase::Read);
     EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::InvalidFileFormat);
-    EXPECT_EQ(OutcomeMessage(outcome).text, "Attempting to open SESX session file\nInvalid file format");
+    EXPECT_EQ(OutcomeMessage(outcome).text,
+        "Attempting to open SESX session file\nInvalid file format\n" + outcome.failedPath);
+    EXPECT_EQ(outcome.failedPath,
+        dir.Path(
+            GetParam().session1.find('\n') == std::string::npos || GetParam().session1.find('\0') != std::string::npos
+                ? "One.sesx"
+                : "Two.sesx"));
     EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "One.sesx", "Two.sesx" }));
 }
 
@@ -160,7 +166,7 @@ TEST(Output, OverflowFailsAndLeavesTheExistingFileAlone)
     EXPECT_FALSE(outcome.succeeded);
     EXPECT_EQ(outcome.phase, Phase::Write);
     EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::Overflow);
-    EXPECT_EQ(OutcomeMessage(outcome).text, "Error\nOverflow");
+    EXPECT_EQ(OutcomeMessage(outcome).text, "Error\nOverflow\n" + outcome.outputPath);
     EXPECT_EQ(dir.Read("One + Two.sesx"), "old content");
     EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "One + Two.sesx", "One.sesx", "Two.sesx" }));
 }
@@ -191,7 +197,7 @@ TEST(Output, MissingTargetFolderIsPathNotFound)
     EXPECT_FALSE(outcome.succeeded);
     EXPECT_EQ(outcome.phase, Phase::Write);
     EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::PathNotFound);
-    EXPECT_EQ(OutcomeMessage(outcome).text, "Error\nPath not found");
+    EXPECT_EQ(OutcomeMessage(outcome).text, "Error\nPath not found\n" + outcome.outputPath);
 }
 
 TEST(Output, TargetThatIsAFolderIsRefused)

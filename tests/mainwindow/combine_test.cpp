@@ -4,6 +4,8 @@
 #include "browse_folder.h"
 #include "target_choice.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QToolButton>
@@ -13,6 +15,12 @@ namespace {
 
 using Answer = platform::Message::Answer;
 using Icon = platform::Message::Icon;
+
+std::string ReadText(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 class CombineTest : public MainWindowTest {
 protected:
@@ -128,27 +136,67 @@ TEST_F(CombineTest, ProblemsOfTheNewSessionFollowTheCompletionMessage)
     ASSERT_EQ(prompt.Shown().size(), 2u);
     const platform::Message& completion = prompt.Shown()[1];
     EXPECT_EQ(completion.title, "Process completed...");
+    EXPECT_EQ(completion.icon, Icon::Exclamation);
     const std::string output = file("Sessions/one + four.sesx");
-    const std::string warning =
-        output + "\r\n\r\nWarning: the new session has problems that Audition may not load correctly:\r\nLine ";
+    const std::string warning = output + "\r\n\r\nWarning: the check of the new session found problems:\r\nLine ";
     const std::size_t at = completion.text.find(warning);
     ASSERT_NE(at, std::string::npos) << completion.text;
     EXPECT_NE(completion.text.find(": Clip \"Lost\" uses media file ", at), std::string::npos) << completion.text;
     EXPECT_TRUE(fs::exists(output));
 }
 
-TEST_F(CombineTest, TheSameFileTwiceIsRefusedWhateverTheCase)
+// One file reached through a link is one file; two files whose names differ
+// only in case are two where the file system tells them apart.
+TEST_F(CombineTest, TheSameFileTwiceIsRefusedHoweverItIsReached)
 {
     std::ofstream(base_ / "s" / "Sessions" / "Mix.sesx") << SessionText;
-    std::ofstream(base_ / "s" / "Sessions" / "mix.sesx") << SessionText;
+    fs::create_symlink(base_ / "s" / "Sessions" / "Mix.sesx", base_ / "s" / "Other" / "Link.sesx");
     Tick(1, "Sessions", "Mix.sesx");
-    Tick(2, "Sessions", "mix.sesx");
+    Tick(2, "Other", "Link.sesx");
     ScriptedPrompt prompt;
     window_->ConvertButtonClick();
     ASSERT_EQ(prompt.Shown().size(), 1u);
     EXPECT_EQ(prompt.Shown()[0].title, "File error");
     EXPECT_EQ(prompt.Shown()[0].icon, Icon::Critical);
     EXPECT_EQ(prompt.Shown()[0].text, "You cannot select the same file for both File 1 and File 2.");
+
+    std::ofstream(base_ / "s" / "Sessions" / "mix.sesx") << SessionText;
+    if (fs::equivalent(base_ / "s" / "Sessions" / "Mix.sesx", base_ / "s" / "Sessions" / "mix.sesx"))
+        GTEST_SKIP() << "this file system does not tell names apart by case";
+    Tick(2, "Sessions", "mix.sesx");
+    ScriptedPrompt two;
+    window_->ConvertButtonClick();
+    EXPECT_EQ(two.Shown()[0].title, "Combine");
+}
+
+// A combined session the user may have edited since is replaced only when
+// the user says so.
+TEST_F(CombineTest, AnExistingCombinedFileIsReplacedOnlyOnYes)
+{
+    const fs::path existing = base_ / "s" / "Sessions" / "one + four.sesx";
+    std::ofstream(existing) << "edited";
+    ScriptedPrompt keep;
+    keep.Answer(Answer::Yes);
+    window_->ConvertButtonClick();
+    ASSERT_EQ(keep.Shown().size(), 2u);
+    const platform::Message& question = keep.Shown()[1];
+    EXPECT_EQ(question.title, "Combine");
+    EXPECT_EQ(question.buttons, platform::Message::Buttons::YesNo);
+    EXPECT_EQ(question.defaultAnswer, Answer::No);
+    const std::string saved = QFileInfo(QString::fromStdString(existing.string()))
+                                  .lastModified()
+                                  .toString(QStringLiteral("dd/MM/yyyy HH:mm"))
+                                  .toStdString();
+    EXPECT_EQ(question.text, existing.string() + " already exists (saved " + saved + "). Replace it?");
+    EXPECT_EQ(ReadText(existing), "edited");
+
+    ScriptedPrompt replace;
+    replace.Answer(Answer::Yes);
+    replace.Answer(Answer::Yes);
+    window_->ConvertButtonClick();
+    ASSERT_EQ(replace.Shown().size(), 3u);
+    EXPECT_EQ(replace.Shown()[2].title, "Process completed...");
+    EXPECT_NE(ReadText(existing), "edited");
 }
 
 TEST_F(CombineTest, AnUnwritableTargetShowsTheEnginesMessage)
@@ -158,11 +206,12 @@ TEST_F(CombineTest, AnUnwritableTargetShowsTheEnginesMessage)
     fs::permissions(existing, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     ScriptedPrompt prompt;
     prompt.Answer(Answer::Yes);
+    prompt.Answer(Answer::Yes);
     window_->ConvertButtonClick();
-    ASSERT_EQ(prompt.Shown().size(), 2u);
-    EXPECT_EQ(prompt.Shown()[1].title, "Error 70");
-    EXPECT_EQ(prompt.Shown()[1].icon, Icon::Critical);
-    EXPECT_EQ(prompt.Shown()[1].text,
+    ASSERT_EQ(prompt.Shown().size(), 3u);
+    EXPECT_EQ(prompt.Shown()[2].title, "Error 70");
+    EXPECT_EQ(prompt.Shown()[2].icon, Icon::Critical);
+    EXPECT_EQ(prompt.Shown()[2].text,
         "Error Writing to File '" + existing.string() + "'.  \nPermission denied\n\nFile may be in use");
     fs::permissions(existing, fs::perms::owner_all);
 }

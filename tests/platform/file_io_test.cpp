@@ -2,6 +2,7 @@
 #include "file_facts.h"
 #include "file_io.h"
 #include "file_system.h"
+#include "temp_files.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,13 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace tandem::platform {
 namespace {
@@ -107,6 +115,83 @@ TEST_F(FileIoTest, CreateRefusals)
     fs::permissions(path("locked.sesx"), fs::perms::owner_all);
     EXPECT_EQ(read("locked.sesx"), "keep");
 }
+
+// Without leave to replace, a file that appears while the new one is
+// written is not replaced either.
+TEST_F(FileIoTest, WithoutReplacingAnExistingFileStays)
+{
+    write("out.sesx", "old");
+    OutputFile refused;
+    EXPECT_EQ(refused.Create(path("out.sesx"), false), ErrorNumber::FileAlreadyExists);
+    OutputFile late;
+    ASSERT_EQ(late.Create(path("late.sesx"), false), ErrorNumber::None);
+    ASSERT_EQ(late.Write("new", 3), ErrorNumber::None);
+    write("late.sesx", "theirs");
+    EXPECT_EQ(late.Commit(), ErrorNumber::FileAlreadyExists);
+    EXPECT_EQ(read("late.sesx"), "theirs");
+    EXPECT_EQ(entries(), 2u);
+}
+
+// A run that was killed leaves its temporary file; the next run into the
+// folder removes it once its process is gone, and only then.
+TEST_F(FileIoTest, TemporaryFilesOfGoneProcessesAreRemoved)
+{
+    const std::string own = TempFileName();
+    const std::string machine = own.substr(8, own.find('-', 8) - 8);
+    const std::string gone = ".tandem-" + machine + "-999999999-0123456789ab.tmp";
+    const std::string otherMachine = ".tandem-00000000-999999999-0123456789ab.tmp";
+    const std::string olderName = ".tandem-0123456789ab.tmp";
+    for (const std::string& name : { gone, otherMachine, olderName })
+        write(name, "partial");
+#ifndef _WIN32
+    const std::string running = ".tandem-" + machine + "-" + std::to_string(getppid()) + "-0123456789ab.tmp";
+    write(running, "partial");
+#endif
+    OutputFile file;
+    ASSERT_EQ(file.Create(path("out.sesx")), ErrorNumber::None);
+    EXPECT_FALSE(fs::exists(path(gone)));
+    EXPECT_TRUE(fs::exists(path(otherMachine)));
+    EXPECT_TRUE(fs::exists(path(olderName)));
+#ifndef _WIN32
+    EXPECT_TRUE(fs::exists(path(running)));
+#endif
+    EXPECT_NE(file.TempPath().find(machine + "-"), std::string::npos);
+}
+
+#ifndef _WIN32
+// Ctrl-C, a terminate and a hang-up remove the temporary file before the
+// program ends, and end it as the signal would have.
+TEST_F(FileIoTest, AnInterruptedRunRemovesItsTemporaryFile)
+{
+    for (const int signal : { SIGINT, SIGTERM, SIGHUP }) {
+        const pid_t child = fork();
+        if (child == 0) {
+            OutputFile file;
+            if (file.Create(path("out.sesx")) != ErrorNumber::None || file.Write("partial", 7) != ErrorNumber::None)
+                _exit(1);
+            raise(signal);
+            _exit(2);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+        EXPECT_EQ(entries(), 0u) << signal;
+    }
+}
+
+// A set-user or set-group id bit does not pass to the new file.
+TEST_F(FileIoTest, ReplacingKeepsOnlyThePermissions)
+{
+    write("out.sesx", "old");
+    ASSERT_EQ(chmod(path("out.sesx").c_str(), 06750), 0);
+    OutputFile file;
+    ASSERT_EQ(file.Create(path("out.sesx")), ErrorNumber::None);
+    ASSERT_EQ(file.Commit(), ErrorNumber::None);
+    struct stat st { };
+    ASSERT_EQ(stat(path("out.sesx").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0750u);
+}
+#endif
 
 TEST_F(FileIoTest, SizeAndCreationTimeOfANewFile)
 {

@@ -7,28 +7,37 @@ namespace {
 
 const platform::Message completion{ platform::Message::Icon::Information, "Process completed...",
     "b.sesx\r\n appended to \r\na.sesx\r\n\r\nThe new file is called \r\n\r\nout.sesx" };
+const std::string warning = "\r\n\r\nWarning: the check of the new session found problems:";
 
-CheckResult withFindings(std::size_t count)
+CombinedCheck withFindings(std::size_t count)
 {
-    CheckResult result;
+    CombinedCheck check;
+    check.files.push_back({ "The combined session", "out.sesx", {} });
     for (std::size_t i = 1; i <= count; ++i)
-        result.findings.push_back({ i * 10, "Problem " + std::to_string(i) + "." });
-    return result;
+        check.files[0].findings.push_back({ i * 10, "Problem " + std::to_string(i) + "." });
+    return check;
 }
 
 TEST(CompletionWithCheck, CleanSessionLeavesTheMessageAsItWas)
 {
-    const platform::Message shown = WithCheckResult(completion, CheckResult{});
+    const platform::Message shown = WithCheckResult(completion, CombinedCheck{});
     EXPECT_EQ(shown.text, completion.text);
-    EXPECT_EQ(shown.title, completion.title);
-    EXPECT_EQ(shown.icon, completion.icon);
+    EXPECT_EQ(shown.icon, platform::Message::Icon::Information);
 }
 
-TEST(CompletionWithCheck, FindingsFollowTheFileNameOneALine)
+TEST(CompletionWithCheck, ProblemsFollowOneALineMostImportantFirst)
 {
-    const std::string warning = "\r\n\r\nWarning: the new session has problems that Audition may not load correctly:";
-    EXPECT_EQ(WithCheckResult(completion, withFindings(2)).text,
-        completion.text + warning + "\r\nLine 10: Problem 1.\r\nLine 20: Problem 2.");
+    CombinedCheck check = withFindings(1);
+    check.sentences = { "File 2's 1 audio track is not in the combined session." };
+    check.files.push_back({ "File 1", "a.sesx", { { 7, "Problem of File 1." } } });
+    check.unchecked.push_back({ "File 2", "b.sesx", 7, "Out of memory" });
+    const platform::Message shown = WithCheckResult(completion, check);
+    EXPECT_EQ(shown.icon, platform::Message::Icon::Exclamation);
+    EXPECT_EQ(shown.text,
+        completion.text + warning +
+            "\r\nFile 2 could not be checked: Out of memory (b.sesx)"
+            "\r\nFile 2's 1 audio track is not in the combined session."
+            "\r\nLine 10: Problem 1.\r\nFile 1, line 7: Problem of File 1.");
 
     std::string ten;
     for (int i = 1; i <= 10; ++i)
@@ -36,15 +45,6 @@ TEST(CompletionWithCheck, FindingsFollowTheFileNameOneALine)
     EXPECT_EQ(WithCheckResult(completion, withFindings(10)).text, completion.text + warning + ten);
     EXPECT_EQ(
         WithCheckResult(completion, withFindings(13)).text, completion.text + warning + ten + "\r\n... and 3 more");
-}
-
-TEST(CompletionWithCheck, AnUncheckedSessionSaysWhy)
-{
-    CheckResult unreadable;
-    unreadable.errorNumber = 53;
-    unreadable.description = "File not found";
-    EXPECT_EQ(WithCheckResult(completion, unreadable).text,
-        completion.text + "\r\n\r\nWarning: the new session could not be checked: File not found");
 }
 
 } // namespace

@@ -12,7 +12,6 @@
 
 namespace tandem::verify {
 
-bool operator==(const Finding& a, const Finding& b) { return a.line == b.line && a.text == b.text; }
 void PrintTo(const Finding& finding, std::ostream* out) { *out << finding.line << ": " << finding.text; }
 
 namespace {
@@ -51,7 +50,13 @@ std::string PrintCaseName(const testing::TestParamInfo<FindingCase>& info) { ret
 
 class CheckFindings : public testing::TestWithParam<FindingCase> { };
 
-TEST_P(CheckFindings, ReportsEachFaultOnItsLine) { EXPECT_EQ(CheckSessionText(GetParam().text), GetParam().expected); }
+// Each text is also handed over in pieces as small as a byte, as a file
+// is read: the findings must not depend on where the pieces end.
+TEST_P(CheckFindings, ReportsEachFaultOnItsLine)
+{
+    for (const std::size_t piece : { std::size_t{ 1 << 20 }, std::size_t{ 7 }, std::size_t{ 1 } })
+        EXPECT_EQ(CheckSessionText(GetParam().text, piece).findings, GetParam().expected) << piece;
+}
 
 const std::string bus = "<busTrack id=\"10002\" index=\"3\">\n<trackOutput outputID=\"10000\" type=\"trackID\"/>\n"
                         "</busTrack>\n";
@@ -68,12 +73,33 @@ INSTANTIATE_TEST_SUITE_P(Sessions, CheckFindings,
                 "</clipGroups>"),
             {} },
         FindingCase{ "NotWellFormed", session("<audioTrack id=\"10001\">\n</busTrack>\n" + masterTrack),
-            { { 7, "The file is not well-formed XML: start-end tags mismatch." } } },
+            { { 7, "The file is not well-formed XML: the element <audioTrack> is closed by </busTrack>." } } },
         FindingCase{ "TruncatedIsReportedOnTheLastLine", "<sesx>\n<session>\n<tracks>\n",
-            { { 3, "The file is not well-formed XML: start-end tags mismatch." } } },
+            { { 3, "The file is not well-formed XML: the file ends before <tracks> is closed." } } },
         FindingCase{ "AttributeTwice",
             session("<audioTrack id=\"10001\" index=\"1\" id=\"10003\">\n</audioTrack>\n" + masterTrack),
             { { 6, "The file is not well-formed XML: attribute \"id\" appears twice on <audioTrack>." } } },
+        // Not adjacent and not in order: found by sorting.
+        FindingCase{ "AttributeTwiceApart",
+            session("<audioTrack xz=\"1\" yz=\"2\" xz=\"3\">\n</audioTrack>\n" + masterTrack),
+            { { 6, "The file is not well-formed XML: attribute \"xz\" appears twice on <audioTrack>." } } },
+        FindingCase{ "LessThanInAValue", session("<audioTrack id=\"1<2\">\n</audioTrack>\n" + masterTrack),
+            { { 6, "The file is not well-formed XML: the value of the attribute \"id\" holds a \"<\"." } } },
+        FindingCase{ "BadReferences",
+            session("<audioTrack id=\"&#x41;&amp;&#65;\">\n<name>R &amp; B &nbsp;</name>\n</audioTrack>\n"),
+            { { 7,
+                "The file is not well-formed XML: an \"&\" starts no valid reference (write a lone \"&\" as "
+                "\"&amp;\")." } } },
+        FindingCase{ "DoubleHyphenInAComment", session(audioTrack + masterTrack) + "<!-- a -- b -->\n",
+            { { 20, "The file is not well-formed XML: a comment holds \"--\", which XML does not allow." } } },
+        FindingCase{ "DeclarationNotFirst", "\n<?xml version=\"1.0\"?>\n<sesx/>\n",
+            { { 2,
+                "The file is not well-formed XML: the XML declaration may stand only at the very start of the "
+                "file." } } },
+        FindingCase{ "CDataOutsideTheRoot", "<sesx/>\n<![CDATA[x]]>\n",
+            { { 2, "The file is not well-formed XML: a CDATA section stands outside the root element." } } },
+        FindingCase{ "UnclosedCData", "<sesx>\n<![CDATA[x]\n",
+            { { 2, "The file is not well-formed XML: the file ends inside a CDATA section." } } },
         FindingCase{ "TextAfterTheRoot", session(audioTrack + masterTrack) + "junk\n",
             { { 20, "The file is not well-formed XML: there is more after the end of the root element <sesx>." } } },
         FindingCase{ "SecondRoot", session(audioTrack + masterTrack) + "<div>\n</div>\n",
@@ -153,7 +179,7 @@ TEST(CheckLines, CountsCrLfAndCrOnlyFilesLikeAnEditor)
         std::string text;
         for (char c : lf)
             text += c == '\n' ? std::string(lineEnd) : std::string(1, c);
-        const Findings findings = CheckSessionText(text);
+        const Findings findings = CheckSessionText(text).findings;
         ASSERT_EQ(findings.size(), 1u);
         EXPECT_EQ(findings[0].line, 8u);
         EXPECT_EQ(findings[0].text, "Track id 10001 is used a second time (first on line 6).");
@@ -165,7 +191,7 @@ TEST(CheckLines, StartTagsSpanningLinesAreReportedWhereTheyOpen)
 {
     const std::string text = "\xEF\xBB\xBF<sesx>\n<tracks>\n<audioTrack\n id=\"10001\"/>\n<busTrack\n"
                              "  id=\"10001\"\n  index=\"2\"/>\n</tracks>\n</sesx>\n";
-    const Findings findings = CheckSessionText(text);
+    const Findings findings = CheckSessionText(text).findings;
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0].line, 5u);
 }

@@ -1,0 +1,52 @@
+#include "combined_check.h"
+
+#include "conservation.h"
+#include "session_check.h"
+
+#include <algorithm>
+
+namespace tandem::verify {
+
+namespace {
+
+// A file that is not well-formed has no other findings, and its XML error
+// is among the sentences already.
+Findings withoutXmlError(const CheckResult& result) { return result.xmlError ? Findings{} : result.findings; }
+
+} // namespace
+
+bool CombinedCheck::Clean() const
+{
+    return sentences.empty() && unchecked.empty() &&
+        std::all_of(files.begin(), files.end(), [](const FileFindings& file) { return file.findings.empty(); });
+}
+
+CombinedCheck CheckCombinedSession(
+    const std::string& firstPath, const std::string& secondPath, const std::string& combinedPath)
+{
+    const CheckResult first = CheckSessionFile(firstPath);
+    const CheckResult second = CheckSessionFile(secondPath);
+    const CheckResult combined = CheckSessionFile(combinedPath);
+
+    CombinedCheck check;
+    const struct {
+        const char* label;
+        const std::string& path;
+        const CheckResult& result;
+    } files[] = { { "The combined session", combinedPath, combined }, { "File 1", firstPath, first },
+        { "File 2", secondPath, second } };
+    for (const auto& file : files)
+        if (file.result.errorNumber != 0)
+            check.unchecked.push_back({ file.label, file.path, file.result.errorNumber, file.result.description });
+    if (!check.unchecked.empty())
+        return check;
+    check.sentences = ConservationFindings(first, second, combined);
+    for (const auto& file : files) {
+        Findings findings = withoutXmlError(file.result);
+        if (!findings.empty())
+            check.files.push_back({ file.label, file.path, std::move(findings) });
+    }
+    return check;
+}
+
+} // namespace tandem::verify

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "finding.h"
+#include "metadata_census.h"
+#include "session_content.h"
+#include "session_references.h"
+#include "xml_scanner.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tandem::verify {
+
+// Reads one session in pieces and gathers, in the same pass, whether it is
+// well-formed, the ids and references that do not hold, and what it holds.
+class SessionCensus : private XmlEvents {
+public:
+    SessionCensus();
+
+    // Room for the next piece of the file, then how much of it was filled;
+    // a piece of 0 bytes ends the file.
+    std::pair<char*, std::size_t> Room();
+    void Read(std::size_t size);
+
+    // After the last piece.
+    const SessionContent& Content() const { return content_; }
+    // Why the session is not well-formed XML, if it is not.
+    std::optional<Finding> XmlError() const;
+    // Every finding in line order, the XML error first on its line.
+    Findings AllFindings() const;
+
+private:
+    enum class Element : std::uint8_t {
+        Other,
+        Sesx,
+        Tracks,
+        AudioTrack,
+        BusTrack,
+        VideoTrack,
+        MasterTrack,
+        MetronomeTrack,
+        Metronome,
+        AudioClip,
+        VideoClip,
+        Files,
+        File,
+        ClipGroups,
+        ClipGroup,
+        Item,
+        TrackOutput,
+        SendSlot,
+        XmpMetadata
+    };
+
+    void StartElement(std::string_view name, const std::vector<XmlAttribute>& attributes) override;
+    void EndElement(std::string_view name) override;
+    void CDataBegin() override;
+    void CData(std::string_view text) override;
+
+    Element parent() const { return open_.empty() ? Element::Other : open_.back(); }
+    void noteLineStart(LineGroup group);
+    std::optional<verify::XmlError> metadataError() const;
+
+    XmlScanner scanner_;
+    SessionContent content_;
+    SessionReferences references_;
+    std::vector<Element> open_;
+    // The ids of the open tracks and clip groups, which own the references
+    // inside them.
+    std::vector<std::string> owners_;
+    std::unique_ptr<MetadataCensus> metadata_;
+    std::optional<verify::XmlError> firstMetadataError_;
+    bool finished_ = false;
+};
+
+} // namespace tandem::verify
