@@ -39,10 +39,8 @@ test: deps build
 # The Windows build of everything that needs no Qt, cross-compiled with
 # MinGW-w64 and tested under Wine, then compared with the Linux build.
 test-windows: build
-	scripts/fetch-pugixml-source.sh $(WINDOWS_DIR)/third-party
 	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-	    -DCMAKE_BUILD_TYPE=Release -DTANDEM_BUILD_GUI=OFF \
-	    -DTANDEM_PUGIXML_SOURCE_DIR=$(CURDIR)/$(WINDOWS_DIR)/third-party/pugixml-1.13/src
+	    -DCMAKE_BUILD_TYPE=Release -DTANDEM_BUILD_GUI=OFF
 	cmake --build $(WINDOWS_DIR) --parallel $(JOBS)
 	ctest --test-dir $(WINDOWS_DIR) --output-on-failure
 	scripts/compare-windows-build.sh $(BUILD_DIR)/cli/tandem-append $(WINDOWS_DIR)/cli/tandem-append.exe \

@@ -1,5 +1,6 @@
 #include "append_session.h"
 #include "bench_options.h"
+#include "combined_check.h"
 #include "micro_benchmarks.h"
 #include "plain_copy.h"
 #include "process_measures.h"
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -24,8 +26,13 @@ using namespace tandem::bench;
 constexpr int Rounds = 5;
 constexpr double TimeRatioTarget = 3;
 constexpr double MemoryRatioTarget = 2;
-// Checking the combined session may take as long as making it.
-constexpr double CheckRatioTarget = 1;
+// The check after a merge (both inputs and the combined session) adds at
+// most half the merge's time, in at most half the combined session's size.
+constexpr double CheckRatioTarget = 0.5;
+constexpr double CheckMemoryRatioTarget = 0.5;
+// A deeply nested session checks about as fast as a flat one of its size.
+constexpr double DeepRatioTarget = 2;
+constexpr std::uint64_t NestedSessionBytes = 4'000'000;
 constexpr std::uint64_t SmallSessionBytes = 1'000'000;
 
 double megabytes(std::uint64_t bytes) { return static_cast<double>(bytes) / 1e6; }
@@ -72,6 +79,46 @@ void copy(const SessionPair& pair, const std::string& firstCopy, const std::stri
         throw std::runtime_error("the plain copy of the inputs failed");
 }
 
+// A hostile session nested as deep as its size allows, with track outputs
+// inside, against a flat session of the same size: the check must stay
+// linear in both.
+void measureNestedCheck(const TempFolder& folder)
+{
+    const std::string output = "<trackOutput outputID=\"10005\" type=\"trackID\"/>\n";
+    const std::size_t depth = NestedSessionBytes / 2 / 7;
+    const std::size_t outputs = NestedSessionBytes / 2 / output.size();
+    std::string body;
+    for (std::size_t i = 0; i < outputs; ++i)
+        body += output;
+    std::string nested = "<sesx>\n<tracks>\n<audioTrack id=\"10001\">\n";
+    for (std::size_t i = 0; i < depth; ++i)
+        nested += "<a>";
+    nested += body;
+    for (std::size_t i = 0; i < depth; ++i)
+        nested += "</a>";
+    nested += "\n</audioTrack>\n</tracks>\n</sesx>\n";
+    std::string flat = "<sesx>\n<tracks>\n<audioTrack id=\"10001\">\n";
+    for (std::size_t i = 0; i < depth; ++i)
+        flat += "<a/>   ";
+    flat += body + "\n</audioTrack>\n</tracks>\n</sesx>\n";
+    const std::string nestedPath = folder.File("nested.sesx");
+    const std::string flatPath = folder.File("flat.sesx");
+    std::ofstream(nestedPath, std::ios::binary) << nested;
+    std::ofstream(flatPath, std::ios::binary) << flat;
+    std::vector<double> nestedSeconds;
+    std::vector<double> flatSeconds;
+    for (int round = 0; round < Rounds; ++round) {
+        nestedSeconds.push_back(SecondsTaken([&] { tandem::verify::CheckSessionFile(nestedPath); }));
+        flatSeconds.push_back(SecondsTaken([&] { tandem::verify::CheckSessionFile(flatPath); }));
+    }
+    const double nestedTime = Median(nestedSeconds);
+    const double flatTime = Median(flatSeconds);
+    std::printf("check of a %.1f MB session nested %zu deep: %.3f s, of a flat one: %.3f s\n", megabytes(nested.size()),
+        depth, nestedTime, flatTime);
+    std::printf(
+        "bench nested check: time ratio nested/flat %.2f (target %.0f)\n", nestedTime / flatTime, DeepRatioTarget);
+}
+
 void runMicroBenchmarks(const TempFolder& folder)
 {
     const SessionPair pair = generatePair(folder, "small", 101, SmallSessionBytes, false);
@@ -114,16 +161,16 @@ int run(int argc, char** argv)
 
     // Measured last: the heap the check leaves in this process would count
     // in the children that measure the merge and the copy.
+    const auto checkAll = [&] { return tandem::verify::CheckCombinedSession(pair.first, pair.second, output); };
     std::vector<double> checkSeconds;
     for (int round = 0; round < Rounds; ++round)
         checkSeconds.push_back(SecondsTaken([&] {
-            const auto check = tandem::verify::CheckSessionFile(output);
-            if (check.errorNumber != 0 || !check.findings.empty())
-                throw std::runtime_error("the combined session did not check clean: " +
-                    (check.findings.empty() ? check.description : check.findings.front().text));
+            const auto check = checkAll();
+            if (!check.Clean())
+                throw std::runtime_error("the combined session did not check clean");
         }));
-    const std::uint64_t checkPeak =
-        PeakResidentBytesInChild([&] { return tandem::verify::CheckSessionFile(output).findings.empty(); });
+    const std::uint64_t checkPeak = PeakResidentBytesInChild([&] { return checkAll().Clean(); });
+    const std::uint64_t outputBytes = std::filesystem::file_size(output);
     const double inputMb = megabytes(pair.bytes);
     const double mergeTime = Median(mergeSeconds);
     const double copyTime = Median(copySeconds);
@@ -138,9 +185,12 @@ int run(int argc, char** argv)
     std::printf("bench merge: time ratio %.1f (target %.0f), memory ratio %.1f (target %.0f)\n", timeRatio,
         TimeRatioTarget, memoryRatio, MemoryRatioTarget);
     const double checkTime = Median(checkSeconds);
-    std::printf("check of the combined session: %.3f s (median of %d), peak RSS %.1f MB\n", checkTime, Rounds,
-        megabytes(checkPeak));
-    std::printf("bench check: time ratio check/merge %.2f (target %.0f)\n", checkTime / mergeTime, CheckRatioTarget);
+    std::printf("check of both inputs and the combined session: %.3f s (median of %d), peak RSS %.1f MB\n", checkTime,
+        Rounds, megabytes(checkPeak));
+    std::printf("bench check: time ratio check/merge %.2f (target %.1f), memory ratio peak/output %.2f (target %.1f)\n",
+        checkTime / mergeTime, CheckRatioTarget, static_cast<double>(checkPeak) / static_cast<double>(outputBytes),
+        CheckMemoryRatioTarget);
+    measureNestedCheck(folder);
     return 0;
 }
 

@@ -58,6 +58,7 @@ void writeCombinedSession(const SessionLines& session1, const SessionLines& sess
     Scan1(session1, state);
     Scan2(session2, state);
     Scan3(session1, state);
+    AvoidMasterIdCollision(session1, session2, state);
     MergeContext context{ session1, session2, state, writer };
     WriteMergedSession(context, SessionNameLine(*names));
     writer.Flush();

@@ -2,9 +2,12 @@
 
 #include "attributes.h"
 #include "line_tests.h"
+#include "merge_context.h"
+#include "numbers.h"
 #include "renumbering.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tandem::engine {
 
@@ -119,6 +122,44 @@ void Scan2(const SessionLines& session2, MergeState& state)
         }
         ++i;
     }
+}
+
+namespace {
+
+// The ids of the audio and bus track lines between a session's "<tracks>"
+// line and `stop`, as the writing pass meets them.
+std::vector<std::int32_t> trackIds(const SessionLines& lines, std::string_view stop)
+{
+    std::vector<std::int32_t> ids;
+    for (std::size_t i = FindLineStartingWith(lines, 0, "<tracks>") + 1; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
+        if (StartsWith(line, stop) || StartsWith(line, "</tracks>"))
+            break;
+        if (StartsWith(line, "<audioTrack ") || StartsWith(line, "<busTrack "))
+            if (const auto id = ReadAttributeNumber(line, Marker::Id))
+                ids.push_back(*id);
+    }
+    return ids;
+}
+
+} // namespace
+
+void AvoidMasterIdCollision(const SessionLines& session1, const SessionLines& session2, MergeState& state)
+{
+    if (!state.ownMasterId1)
+        return;
+    const std::vector<std::int32_t> ids1 = trackIds(session1, "<masterTrack ");
+    MergeState shifted = state;
+    shifted.maxTrackId = ids1.empty() ? 0 : *std::max_element(ids1.begin(), ids1.end());
+    std::int32_t highest = shifted.maxTrackId;
+    bool collides = std::find(ids1.begin(), ids1.end(), state.masterId) != ids1.end();
+    for (const std::int32_t id : trackIds(session2, "<files")) {
+        const std::int32_t moved = NewTrackId(id, shifted);
+        highest = std::max(highest, moved);
+        collides = collides || moved == state.masterId;
+    }
+    if (collides)
+        state.masterId = CheckedAdd(highest, 1);
 }
 
 void Scan3(const SessionLines& session1, MergeState& state)

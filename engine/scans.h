@@ -13,4 +13,10 @@ void Scan1(const SessionLines& session1, MergeState& state);
 void Scan2(const SessionLines& session2, MergeState& state);
 void Scan3(const SessionLines& session1, MergeState& state);
 
+// The new master id (session 1's + session 2's - 1) can be the id of a
+// track: one of session 1's, or one of session 2's after its shift. Two
+// tracks with one id break the session, so the master then takes the id
+// after every other track's. After the scans, before anything is written.
+void AvoidMasterIdCollision(const SessionLines& session1, const SessionLines& session2, MergeState& state);
+
 } // namespace tandem::engine

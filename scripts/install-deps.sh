@@ -8,7 +8,6 @@ g++
 make
 cmake
 qt6-base-dev
-libpugixml-dev
 curl
 ca-certificates
 libgtest-dev

@@ -280,3 +280,26 @@ TEST(Tracks, LongLinesMergeLikeShortOnes)
 
 } // namespace
 } // namespace tandem::engine
+
+namespace tandem::engine {
+namespace {
+
+// Session 2's track 19998 moves to 19999, the id the master would take
+// (10000 + 10000 - 1): the master takes the id after every track instead,
+// and everything routed to it follows.
+TEST(Tracks, TheNewMasterIdNeverCollidesWithATrack)
+{
+    const auto session = [](const char* trackId) {
+        return test::Session({ "<tracks>", std::string("<audioTrack id=\"") + trackId + "\" index=\"1\">",
+            "<trackOutput outputID=\"10000\" type=\"trackID\"/>", "</audioTrack>",
+            "<masterTrack id=\"10000\" index=\"2\">", "</masterTrack>", "</tracks>" });
+    };
+    EXPECT_EQ(test::MergeLines(session("10001"), session("19998")),
+        (std::vector<std::string>{ "<tracks>", "<audioTrack id=\"10001\" index=\"1\">",
+            "<trackOutput outputID=\"20000\" type=\"trackID\"/>", "</audioTrack>",
+            "<audioTrack id=\"19999\" index=\"3\">", "<trackOutput outputID=\"20000\" type=\"trackID\"/>",
+            "</audioTrack>", "<masterTrack id=\"20000\" index=\"4\">", "</masterTrack>", "</tracks>", "" }));
+}
+
+} // namespace
+} // namespace tandem::engine
