@@ -1,6 +1,7 @@
 #include "check_report.h"
 
 #include "command_line.h"
+#include "errors.h"
 #include "session_check.h"
 #include "tandem_version.h"
 
@@ -39,9 +40,12 @@ int main(int argc, char** argv)
         const auto result = tandem::verify::CheckSessionFile(file);
         if (result.errorNumber != 0) {
             anyUnreadable = true;
+            // Out of memory says nothing of the file: it was not checked.
+            const char* what = result.errorNumber == tandem::platform::ErrorNumber::OutOfMemory
+                ? ": could not be checked: "
+                : ": cannot be read: ";
             print(stderr,
-                file + ": cannot be read: " + result.description + " (error " + std::to_string(result.errorNumber) +
-                    ")\n");
+                file + what + result.description + " (error " + std::to_string(result.errorNumber) + ")\n");
         } else if (result.findings.empty()) {
             print(stdout, file + ": OK\n");
         } else {

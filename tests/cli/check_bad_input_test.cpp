@@ -31,13 +31,16 @@ public:
         return path("in/Session.sesx");
     }
     std::string Path(const std::string& name) const { return path(name); }
+    // Runs the tool with no more than 200 MB of address space.
+    bool limitMemory = false;
 };
 
 TEST_P(CheckBadInputTest, AnswersWithAFindingOrAReadError)
 {
     const CheckRow& row = GetParam();
     const std::string file = row.prepare(*this);
-    const ToolRun result = runTool(TANDEM_CHECK_PATH, "\"" + file + "\"");
+    const ToolRun result = limitMemory ? runTool("sh", "-c 'ulimit -v 200000; exec \"" TANDEM_CHECK_PATH "\" \"" + file + "\"'")
+                                       : runTool(TANDEM_CHECK_PATH, "\"" + file + "\"");
     EXPECT_EQ(result.exitCode, row.exitCode) << result.out << result.err;
     EXPECT_NE((result.out + result.err).find(row.expected), std::string::npos) << result.out << result.err;
 }
@@ -86,6 +89,17 @@ INSTANTIATE_TEST_SUITE_P(Files, CheckBadInputTest,
                     "<sesx>\n<audioTrack" + repeated(" a=\"1\"", 10'000'000) + "/>\n</sesx>\n");
             },
             findings, ":2: The file is not well-formed XML: attribute \"a\" appears twice on <audioTrack>." },
+#ifndef _WIN32
+        // A tag larger than the memory the check may take: it is not
+        // checked, and that is not a finding.
+        CheckRow{ "OutOfMemory",
+            [](ToolTest& t) {
+                auto& test = static_cast<CheckBadInputTest&>(t);
+                test.limitMemory = true;
+                return test.Write("<sesx>\n<audioTrack id=\"" + std::string(300u << 20, '1') + "\"/>\n</sesx>\n");
+            },
+            unreadable, ": could not be checked: Out of memory (error 7)" },
+#endif
         // Far deeper than any stack would allow a recursive walk.
         CheckRow{ "AMillionNestedElements",
             [](ToolTest& t) {
