@@ -44,8 +44,7 @@ int main(int argc, char** argv)
             const char* what = result.errorNumber == tandem::platform::ErrorNumber::OutOfMemory
                 ? ": could not be checked: "
                 : ": cannot be read: ";
-            print(stderr,
-                file + what + result.description + " (error " + std::to_string(result.errorNumber) + ")\n");
+            print(stderr, file + what + result.description + " (error " + std::to_string(result.errorNumber) + ")\n");
         } else if (result.findings.empty()) {
             print(stdout, file + ": OK\n");
         } else {

@@ -9,8 +9,10 @@
 
 #include "errors.h"
 #include "file_io.h"
+#include "file_view.h"
+#include "read_guard.h"
 
-#include <cstring>
+#include <memory>
 #include <new>
 
 namespace tandem::engine {
@@ -27,43 +29,10 @@ AppendOutcome failed(AppendOutcome outcome, Phase phase, int number, std::string
     return outcome;
 }
 
-// A session is text: a NUL byte means some other kind of file was chosen,
-// whose lines would only be copied into the combined session as garbage.
-int readSession(const std::string& path, SessionLines& lines)
+// Which of the two files could not be read to its end.
+const std::string& shrunkFile(const AppendOutcome& outcome, const platform::FileView& first, const void* address)
 {
-    platform::FileBytes bytes;
-    if (const int error = platform::ReadWholeFile(path, bytes))
-        return error;
-    if (std::memchr(bytes.data.get(), '\0', bytes.size))
-        return platform::ErrorNumber::InvalidFileFormat;
-    lines = SessionLines(std::move(bytes.data), bytes.size);
-    return platform::ErrorNumber::None;
-}
-
-// Everything after both files are read: naming, writing and the rename that
-// makes the new file appear.
-void writeCombinedSession(const SessionLines& session1, const SessionLines& session2, const std::string& targetFolder,
-    const AppendOptions& options, AppendOutcome& outcome)
-{
-    const auto names = MakeOutputNames(outcome.firstPath, outcome.secondPath);
-    if (!names)
-        FailMerge(platform::ErrorNumber::InvalidArgument);
-    outcome.outputPath = OutputPath(targetFolder, *names);
-
-    platform::OutputFile file;
-    if (const int error = file.Create(outcome.outputPath, options.replaceExisting))
-        FailMerge(error);
-    SessionWriter writer(file);
-    MergeState state;
-    Scan1(session1, state);
-    Scan2(session2, state);
-    Scan3(session1, state);
-    AvoidMasterIdCollision(session1, session2, state);
-    MergeContext context{ session1, session2, state, writer };
-    WriteMergedSession(context, SessionNameLine(*names));
-    writer.Flush();
-    if (const int error = file.Commit())
-        FailMerge(error);
+    return first.Holds(address) ? outcome.firstPath : outcome.secondPath;
 }
 
 } // namespace
@@ -82,24 +51,66 @@ AppendOutcome AppendSession(const std::string& firstPath, const std::string& sec
     outcome.firstPath = firstPath;
     outcome.secondPath = secondPath;
 
+    // Everything the reading work holds lives out here: a file cut short
+    // while it is read ends that work without its own objects' destructors.
+    platform::FileView view1;
+    platform::FileView view2;
     SessionLines session1;
     SessionLines session2;
+    platform::OutputFile file;
+    std::unique_ptr<SessionWriter> writer;
+    MergeState state;
+    std::string nameLine;
+    const void* unreadable = nullptr;
     try {
-        if (const int error = readSession(firstPath, session1))
+        if (const int error = view1.Open(firstPath))
             return failed(std::move(outcome), Phase::Read, error, firstPath);
+        bool text1 = false;
+        if (!platform::RunReading([&] { text1 = session1.Split(view1.Text()); }, unreadable))
+            return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::InputPastEndOfFile, firstPath);
         // Session 2 goes into session 1's lines; without a line break there
         // is nothing to merge into, and the combined file would be empty.
-        if (session1.size() < 2)
+        if (!text1 || session1.size() < 2)
             return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::InvalidFileFormat, firstPath);
-        if (const int error = readSession(secondPath, session2))
+        if (const int error = view2.Open(secondPath))
             return failed(std::move(outcome), Phase::Read, error, secondPath);
+        bool text2 = false;
+        if (!platform::RunReading([&] { text2 = session2.Split(view2.Text()); }, unreadable))
+            return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::InputPastEndOfFile, secondPath);
+        if (!text2)
+            return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::InvalidFileFormat, secondPath);
     } catch (const std::bad_alloc&) {
         return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::OutOfMemory,
             session1.size() == 0 ? firstPath : secondPath);
     }
 
     try {
-        writeCombinedSession(session1, session2, targetFolder, options, outcome);
+        const auto names = MakeOutputNames(firstPath, secondPath);
+        if (!names)
+            FailMerge(platform::ErrorNumber::InvalidArgument);
+        outcome.outputPath = OutputPath(targetFolder, *names);
+        nameLine = SessionNameLine(*names);
+        if (const int error = file.Create(outcome.outputPath, options.replaceExisting))
+            FailMerge(error);
+        writer = std::make_unique<SessionWriter>(file);
+        const bool whole = platform::RunReading(
+            [&] {
+                Scan1(session1, state);
+                Scan2(session2, state);
+                Scan3(session1, state);
+                AvoidMasterIdCollision(session1, session2, state);
+                MergeContext context{ session1, session2, state, *writer };
+                WriteMergedSession(context, nameLine);
+                writer->Flush();
+            },
+            unreadable);
+        if (!whole) {
+            file.Discard();
+            return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::InputPastEndOfFile,
+                shrunkFile(outcome, view1, unreadable));
+        }
+        if (const int error = file.Commit())
+            FailMerge(error);
     } catch (const MergeFailure& failure) {
         const std::string concerned = outcome.outputPath.empty() ? targetFolder : outcome.outputPath;
         return failed(std::move(outcome), Phase::Write, failure.number, concerned);

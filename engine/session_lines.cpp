@@ -3,60 +3,100 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tandem::engine {
 
 namespace {
 
-// Every line is examined and written normalised, and normalising turns each
-// TAB into a space, so doing it once for the whole buffer is the same thing
-// and never copies a line.
-void replaceTabs(char* begin, char* end)
-{
-    for (char* tab = begin; (tab = static_cast<char*>(std::memchr(tab, '\t', static_cast<std::size_t>(end - tab))));
-         ++tab)
-        *tab = ' ';
-}
+// Lines of a session are seldom shorter; reserving by the file's size saves
+// a pass that counts them.
+constexpr std::size_t shortLine = 48;
 
-std::string_view trimSpaces(const char* begin, const char* end)
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The first `separator`, TAB or NUL at or after p, or end: the one pass over
+// the bytes finds where each line ends and whether it needs more than a view.
+const char* nextSpecial(const char* p, const char* end, char separator)
 {
-    while (begin < end && *begin == ' ')
-        ++begin;
-    while (end > begin && end[-1] == ' ')
-        --end;
-    return { begin, static_cast<std::size_t>(end - begin) };
+#if defined(__SSE2__)
+    const __m128i separators = _mm_set1_epi8(separator);
+    const __m128i tabs = _mm_set1_epi8('\t');
+    const __m128i zeros = _mm_setzero_si128();
+    for (; end - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const int found =
+            _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, separators), _mm_cmpeq_epi8(bytes, tabs)),
+                _mm_cmpeq_epi8(bytes, zeros)));
+        if (found != 0)
+            return p + __builtin_ctz(static_cast<unsigned>(found));
+    }
+#endif
+    while (p < end && *p != separator && *p != '\t' && *p != '\0')
+        ++p;
+    return p;
 }
 
 } // namespace
 
-SessionLines::SessionLines(std::unique_ptr<char[]> bytes, std::size_t size)
-    : bytes_(std::move(bytes))
+std::string_view SessionLines::normalised(const char* begin, const char* end, bool hasTab)
 {
-    if (size == 0)
-        return;
-    char* const begin = bytes_.get();
-    char* const end = begin + size;
-    replaceTabs(begin, end);
-    const char separator = std::memchr(begin, '\n', size) ? '\n' : '\r';
-    const auto count = static_cast<std::size_t>(std::count(begin, end, separator));
-    lines_.reserve(count + 1);
-    const char* start = begin;
+    while (begin < end && isBlank(*begin))
+        ++begin;
+    while (end > begin && isBlank(end[-1]))
+        --end;
+    const std::string_view line(begin, static_cast<std::size_t>(end - begin));
+    if (!hasTab || line.find('\t') == std::string_view::npos)
+        return line;
+    std::string& copy = copies_.emplace_back(line);
+    std::replace(copy.begin(), copy.end(), '\t', ' ');
+    return copy;
+}
+
+bool SessionLines::Split(std::string_view text)
+{
+    lines_.clear();
+    copies_.clear();
+    if (text.empty())
+        return true;
+    const char* const end = text.data() + text.size();
+    const char separator = text.find('\n') != std::string_view::npos ? '\n' : '\r';
+    lines_.reserve(text.size() / shortLine + 1);
+    const char* start = text.data();
     for (;;) {
-        const auto* found =
-            static_cast<const char*>(std::memchr(start, separator, static_cast<std::size_t>(end - start)));
-        if (!found) {
-            lines_.push_back(trimSpaces(start, end));
-            break;
+        // Indentation is passed over before the search, so that TABs there
+        // cost no stop.
+        const char* p = start;
+        while (p < end && isBlank(*p))
+            ++p;
+        bool hasTab = false;
+        for (;;) {
+            p = nextSpecial(p, end, separator);
+            if (p == end || *p == separator)
+                break;
+            if (*p == '\0') {
+                lines_.clear();
+                copies_.clear();
+                return false;
+            }
+            hasTab = true;
+            ++p;
         }
-        lines_.push_back(trimSpaces(start, found));
-        start = found + 1;
+        lines_.push_back(normalised(start, p, hasTab));
+        if (p == end)
+            return true;
+        start = p + 1;
     }
 }
 
 SessionLines SessionLines::FromText(std::string_view text)
 {
-    std::unique_ptr<char[]> bytes(new char[text.size() + 1]);
-    std::copy(text.begin(), text.end(), bytes.get());
-    return SessionLines(std::move(bytes), text.size());
+    SessionLines lines;
+    lines.ownText_ = std::string(text);
+    lines.Split(lines.ownText_);
+    return lines;
 }
 
 } // namespace tandem::engine

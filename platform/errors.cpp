@@ -24,6 +24,8 @@ std::string ErrorDescription(int number)
         return "File already exists";
     case ErrorNumber::DiskFull:
         return "Disk full";
+    case ErrorNumber::InputPastEndOfFile:
+        return "Input past end of file";
     case ErrorNumber::FileNameTooLong:
         return "File name too long";
     case ErrorNumber::PermissionDenied:

@@ -15,6 +15,8 @@ constexpr int FileNotFound = 53;
 constexpr int DeviceIoError = 57;
 constexpr int FileAlreadyExists = 58;
 constexpr int DiskFull = 61;
+// A file cut short while it was read.
+constexpr int InputPastEndOfFile = 62;
 // Classic "Bad file name": here a name longer than the file system takes.
 constexpr int FileNameTooLong = 64;
 constexpr int PermissionDenied = 70;

@@ -30,6 +30,11 @@ public:
     // The size the file had when it was opened.
     std::uint64_t Size() const { return size_; }
     void Close();
+#ifdef _WIN32
+    void* Handle() const { return handle_; }
+#else
+    int Descriptor() const { return fd_; }
+#endif
 
 private:
     std::string path_;
@@ -93,6 +98,7 @@ private:
     void* handle_ = nullptr;
 #else
     int fd_ = -1;
+    std::uint64_t writtenSoFar_ = 0;
 #endif
 };
 

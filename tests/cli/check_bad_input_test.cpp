@@ -39,8 +39,9 @@ TEST_P(CheckBadInputTest, AnswersWithAFindingOrAReadError)
 {
     const CheckRow& row = GetParam();
     const std::string file = row.prepare(*this);
-    const ToolRun result = limitMemory ? runTool("sh", "-c 'ulimit -v 200000; exec \"" TANDEM_CHECK_PATH "\" \"" + file + "\"'")
-                                       : runTool(TANDEM_CHECK_PATH, "\"" + file + "\"");
+    const ToolRun result = limitMemory
+        ? runTool("sh", "-c 'ulimit -v 200000; exec \"" TANDEM_CHECK_PATH "\" \"" + file + "\"'")
+        : runTool(TANDEM_CHECK_PATH, "\"" + file + "\"");
     EXPECT_EQ(result.exitCode, row.exitCode) << result.out << result.err;
     EXPECT_NE((result.out + result.err).find(row.expected), std::string::npos) << result.out << result.err;
 }

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <thread>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -86,3 +88,51 @@ TEST(AppendSession, WriteFailureMessages)
 
 } // namespace
 } // namespace tandem::engine
+
+#ifdef __linux__
+namespace tandem::engine {
+namespace {
+
+bool mapped(const std::string& path)
+{
+    std::ifstream maps("/proc/self/maps");
+    for (std::string line; std::getline(maps, line);)
+        if (line.size() >= path.size() && line.compare(line.size() - path.size(), path.size(), path) == 0)
+            return true;
+    return false;
+}
+
+// Another program cuts session 2 short while it is merged: the merge
+// reports a read error of that file and leaves nothing behind.
+TEST(AppendSession, ASessionCutShortDuringTheMergeIsAReadErrorThatLeavesNothing)
+{
+    test::TempDir dir;
+    const std::string first = dir.Write(
+        "One.sesx", Session({ "<tracks>", "<masterTrack id=\"10000\" index=\"1\">", "</masterTrack>", "</tracks>" }));
+    std::string track = "<audioTrack id=\"10001\" index=\"1\">\n";
+    for (int i = 0; i < 64; ++i)
+        track += "<parameter index=\"0\" name=\"volume\" parameterValue=\"1\"/>\n";
+    track += "</audioTrack>\n";
+    std::string big = "<tracks>\n";
+    while (big.size() < (64u << 20))
+        big += track;
+    const std::string second = dir.Write("Two.sesx", big + "</tracks>\n");
+    big.clear();
+
+    AppendOutcome outcome;
+    std::thread merge([&] { outcome = AppendSession(first, second, dir.Path()); });
+    while (!mapped(second))
+        std::this_thread::yield();
+    std::filesystem::resize_file(second, 1000);
+    merge.join();
+
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_EQ(outcome.phase, Phase::Read);
+    EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::InputPastEndOfFile);
+    EXPECT_EQ(outcome.failedPath, second);
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "One.sesx", "Two.sesx" }));
+}
+
+} // namespace
+} // namespace tandem::engine
+#endif
