@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <memory>
 #include <random>
@@ -47,10 +48,16 @@ public:
         for (const auto* status : findChildren<mainwindow::ProgressStatus*>())
             statusShown = statusShown || status->isVisible();
         statusShownWhileTitled.push_back(statusShown);
+        titles.push_back(title);
         Main::SetWindowTitle(title);
+        if (onTitle)
+            onTitle(title);
     }
     std::vector<bool> framesEnabledWhileTitled;
     std::vector<bool> statusShownWhileTitled;
+    std::vector<QString> titles;
+    // What the user does while the title shows `title`.
+    std::function<void(const QString& title)> onTitle;
 
 private:
     QString programFolder_;
