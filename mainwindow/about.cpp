@@ -16,6 +16,14 @@
 #include <algorithm>
 #include <utility>
 
+// The licence lives in this static library, whose resources register only
+// when asked to; the macro must be called outside any namespace.
+static bool RegisterLicenceResource()
+{
+    Q_INIT_RESOURCE(licence);
+    return true;
+}
+
 namespace tandem::mainwindow {
 namespace {
 
@@ -29,6 +37,7 @@ constexpr int LicenceHeight = 110;
 
 QString licenceText()
 {
+    [[maybe_unused]] static const bool registered = RegisterLicenceResource();
     QFile file(QStringLiteral(":/text/LICENSE"));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }

@@ -12,6 +12,8 @@
 #include "drive_types.h"
 
 #include <QCheckBox>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTest>
@@ -61,6 +63,25 @@ public:
 
 private:
     QString programFolder_;
+};
+
+// Records the addresses the window hands to the system (the browser, the
+// file manager) for one scheme, while it lives.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    explicit UrlRecorder(QString scheme)
+        : scheme_(std::move(scheme))
+    {
+        QDesktopServices::setUrlHandler(scheme_, this, "open");
+    }
+    ~UrlRecorder() override { QDesktopServices::unsetUrlHandler(scheme_); }
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.push_back(url); }
+
+private:
+    QString scheme_;
 };
 
 // A small but whole session: the window's tests combine real files.

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QFile>
 #include <QRegularExpression>
 #include <QLineEdit>
 #include <QMenu>
@@ -208,6 +209,24 @@ TEST_F(MainWindowTest, SelectAllTextSelectsTheFocusedText)
     QApplication::processEvents();
     window_->SelectAllText();
     EXPECT_EQ(window_->TargetTextBox->selectedText(), QStringLiteral("/some/folder"));
+}
+
+TEST_F(MainWindowTest, F1OpensTheReadmeAtHowToUseTheWindow)
+{
+    UrlRecorder browser(QStringLiteral("https"));
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(window_.get(), Qt::Key_F1);
+    ASSERT_EQ(browser.opened.size(), 1);
+    // The address points at a heading the README has.
+    const QString anchor = browser.opened[0].fragment();
+    QFile readme(QStringLiteral(TANDEM_README));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    bool found = false;
+    for (const QString& line : QString::fromUtf8(readme.readAll()).split(QLatin1Char('\n')))
+        found = found || (line.startsWith(QLatin1String("#")) &&
+                             line.section(QLatin1Char(' '), 1).toLower().replace(QLatin1Char(' '), QLatin1Char('-')) == anchor);
+    EXPECT_TRUE(found) << anchor.toStdString();
 }
 
 TEST_F(MainWindowTest, HelpAboutShowsTheAboutBoxWithTheWindowsIcon)
