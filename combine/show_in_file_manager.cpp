@@ -11,7 +11,8 @@ namespace tandem::combine {
 void ShowInFileManager(const QString& file)
 {
 #if defined(Q_OS_WIN)
-    QProcess::startDetached(QStringLiteral("explorer.exe"), { QStringLiteral("/select,") + QDir::toNativeSeparators(file) });
+    QProcess::startDetached(
+        QStringLiteral("explorer.exe"), { QStringLiteral("/select,") + QDir::toNativeSeparators(file) });
 #elif defined(Q_OS_MACOS)
     QProcess::startDetached(QStringLiteral("open"), { QStringLiteral("-R"), file });
 #else

@@ -142,7 +142,8 @@ About::About(const QIcon& icon, std::function<void()> openWebPage, QWidget* pare
     licenceText_->setGeometry(Margin, y + 4, TextWidth, LicenceHeight);
     y += 4 + LicenceHeight;
     QLabel* qtVersion = NewLabel(this, "QtVersion",
-        QStringLiteral("Built with Qt %1, running on Qt %2").arg(QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion())));
+        QStringLiteral("Built with Qt %1, running on Qt %2")
+            .arg(QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion())));
     y = Place(qtVersion, Margin, y + 8, TextWidth);
 
     // Closes like Esc. It takes no focus and is not the default, so that the

@@ -19,17 +19,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDragEnterEvent>
-#include <QFileInfo>
-#include <QMimeData>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -375,7 +375,8 @@ int Main::paneAt(const QPoint& position) const
 {
     for (int index = 1; index <= 2; ++index) {
         const panes::Pane& pane = Pane(index);
-        for (const QWidget* frame : { static_cast<const QWidget*>(pane.FolderFrame), static_cast<const QWidget*>(pane.FileFrame) })
+        for (const QWidget* frame :
+            { static_cast<const QWidget*>(pane.FolderFrame), static_cast<const QWidget*>(pane.FileFrame) })
             if (QRect(frame->mapTo(this, QPoint(0, 0)), frame->size()).contains(position))
                 return index;
     }

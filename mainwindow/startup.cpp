@@ -35,7 +35,8 @@ bool refreshPanes(Main& window)
 
 } // namespace
 
-bool StartUp(Main& window, settings::SettingsStore& store, const platform::Volumes& volumes, const QStringList& sessions)
+bool StartUp(
+    Main& window, settings::SettingsStore& store, const platform::Volumes& volumes, const QStringList& sessions)
 {
     window.LanguageOptions().FillLanguageList();
     window.SetSettingsStore(&store);

@@ -21,8 +21,8 @@ class SingleInstance;
 // files `sessions` (from the command line) ticked. The window saves its
 // settings to `store` when it closes. False when the window was closed
 // before start-up ended: the program then ends at once.
-bool StartUp(Main& window, settings::SettingsStore& store, const platform::Volumes& volumes,
-    const QStringList& sessions = {});
+bool StartUp(
+    Main& window, settings::SettingsStore& store, const platform::Volumes& volumes, const QStringList& sessions = {});
 
 // Later starts of the program bring `window` to the front and open the
 // sessions they were given.

@@ -28,8 +28,8 @@ void FitOnScreen(QWidget& window)
     const QSize room = available.size().shrunkBy(decoration);
     QSize size = window.size();
     if (size.width() > room.width() || size.height() > room.height()) {
-        const double factor = std::min(static_cast<double>(room.width()) / size.width(),
-            static_cast<double>(room.height()) / size.height());
+        const double factor = std::min(
+            static_cast<double>(room.width()) / size.width(), static_cast<double>(room.height()) / size.height());
         size = QSize(static_cast<int>(size.width() * factor), static_cast<int>(size.height() * factor));
         window.resize(size);
     }

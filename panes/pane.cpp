@@ -96,7 +96,8 @@ void Pane::nameForScreenReaders()
         control->setAccessibleDescription(description);
     };
     name(FolderFrame, folder, QStringLiteral("Where the sessions of %1 are looked for").arg(file));
-    name(PathBox, folder + QStringLiteral(" path"), QStringLiteral("Type or paste a folder and press Enter to open it"));
+    name(
+        PathBox, folder + QStringLiteral(" path"), QStringLiteral("Type or paste a folder and press Enter to open it"));
     name(FolderTree, folder + QStringLiteral(" tree"),
         QStringLiteral("Drives and folders; choosing one lists its sessions in the %1 list").arg(file));
     name(&FolderTree->TreeView1(), folder + QStringLiteral(" tree"),

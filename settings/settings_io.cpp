@@ -151,7 +151,7 @@ void SaveSettings(SettingsStore& store, const SettingsControls& controls)
             ? "Access to the Windows Registry failed and the current Tandem settings could not be saved."
             : (QStringLiteral("Access to the settings file failed and the current Tandem settings could not be "
                               "saved.\r\n") +
-                file)
+                  file)
                   .toStdString();
         platform::CurrentPrompt().Show(message);
     }

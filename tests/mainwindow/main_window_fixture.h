@@ -13,16 +13,16 @@
 
 #include <QCheckBox>
 #include <QDesktopServices>
-#include <QUrl>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <random>
 

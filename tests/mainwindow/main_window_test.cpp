@@ -5,11 +5,11 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QFile>
-#include <QRegularExpression>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -224,8 +224,9 @@ TEST_F(MainWindowTest, F1OpensTheReadmeAtHowToUseTheWindow)
     ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
     bool found = false;
     for (const QString& line : QString::fromUtf8(readme.readAll()).split(QLatin1Char('\n')))
-        found = found || (line.startsWith(QLatin1String("#")) &&
-                             line.section(QLatin1Char(' '), 1).toLower().replace(QLatin1Char(' '), QLatin1Char('-')) == anchor);
+        found = found ||
+            (line.startsWith(QLatin1String("#")) &&
+                line.section(QLatin1Char(' '), 1).toLower().replace(QLatin1Char(' '), QLatin1Char('-')) == anchor);
     EXPECT_TRUE(found) << anchor.toStdString();
 }
 

@@ -67,7 +67,8 @@ TEST_F(MainWindowTest, AFolderChosenWithTheKeysIsScannedOnceTheKeysRest)
     EXPECT_TRUE(QTest::qWaitFor([&] { return Pane(1).LastDir == chosen; }, 5000));
     // Only the folder the keys stopped on was read.
     for (const QString& title : window_->titles)
-        EXPECT_EQ(title.startsWith(QLatin1String("Reading")), title.startsWith(QStringLiteral("Reading ") + chosen.toLower()))
+        EXPECT_EQ(
+            title.startsWith(QLatin1String("Reading")), title.startsWith(QStringLiteral("Reading ") + chosen.toLower()))
             << title.toStdString();
 
     // Enter scans at once.
@@ -119,7 +120,8 @@ TEST_F(MainWindowTest, APathTypedIntoThePathBoxOpensOnEnter)
     box.setText(Key("Nowhere"));
     QTest::keyClick(&box, Qt::Key_Return);
     ASSERT_EQ(prompt.Shown().size(), 1u);
-    EXPECT_EQ(QString::fromStdString(prompt.Shown()[0].text), QStringLiteral("Cannot access the selected item ") + Key("Nowhere"));
+    EXPECT_EQ(QString::fromStdString(prompt.Shown()[0].text),
+        QStringLiteral("Cannot access the selected item ") + Key("Nowhere"));
     EXPECT_EQ(FileNames(2), Names{ "four.sesx" });
 }
 

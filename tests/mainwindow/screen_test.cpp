@@ -40,9 +40,9 @@ protected:
     {
         const QRect available = screen->availableGeometry();
         EXPECT_TRUE(available.contains(window_->frameGeometry())) << name;
-        for (const QWidget* control : { static_cast<QWidget*>(window_->ConvertButton),
-                 static_cast<QWidget*>(window_->ExitButton), static_cast<QWidget*>(window_->ButtonFrame),
-                 static_cast<QWidget*>(window_->FileButton) }) {
+        for (const QWidget* control :
+            { static_cast<QWidget*>(window_->ConvertButton), static_cast<QWidget*>(window_->ExitButton),
+                static_cast<QWidget*>(window_->ButtonFrame), static_cast<QWidget*>(window_->FileButton) }) {
             const QRect global(control->mapToGlobal(QPoint(0, 0)), control->size());
             EXPECT_TRUE(available.contains(global)) << name << " " << control->objectName().toStdString();
         }
@@ -60,8 +60,8 @@ TEST_F(ScreenTest, TheWindowOpensWholeOnEveryScreen)
         const char* screen;
         bool designedSizeFits;
     };
-    for (const Case& each : { Case{ "laptop at 125%", false }, Case{ "desktop at 100%", true },
-             Case{ "4K at 200%", true } }) {
+    for (const Case& each :
+        { Case{ "laptop at 125%", false }, Case{ "desktop at 100%", true }, Case{ "4K at 200%", true } }) {
         const QScreen* screen = Screen(each.screen);
         ASSERT_NE(screen, nullptr) << each.screen;
         StartWith(screen->geometry().left() + 40, 40);

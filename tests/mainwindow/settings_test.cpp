@@ -7,9 +7,9 @@
 #include "twips.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QDir>
 #include <QTemporaryDir>
 
 #include <map>
@@ -140,11 +140,11 @@ TEST_F(SettingsTest, SavingClearsTheSectionsThenWritesEveryKeyInOrder)
     store_.operations.clear();
     settings::SaveSettings(store_, window_->SettingsControls());
     const std::vector<QString> expected = { "delete WINDOW", "delete PATHS", "delete SETTINGS", "WINDOW/Top",
-        "WINDOW/Left", "WINDOW/Width", "WINDOW/Height", "PATHS/LastDir1", "PATHS/LastDir2", "PATHS/TargDir", "SETTINGS/Target", "SETTINGS/AutoRefresh1",
-        "SETTINGS/AutoRefresh2", "SETTINGS/ScanSubfolders1", "SETTINGS/ScanSubfolders2", "SETTINGS/Language",
-        "SETTINGS/ColWidthFolder1", "SETTINGS/ColWidthFile1", "SETTINGS/ColWidthCreated1", "SETTINGS/ColWidthBytes1",
-        "SETTINGS/ColWidthFolder2", "SETTINGS/ColWidthFile2", "SETTINGS/ColWidthCreated2", "SETTINGS/ColWidthBytes2",
-        "SETTINGS/NonEnglish" };
+        "WINDOW/Left", "WINDOW/Width", "WINDOW/Height", "PATHS/LastDir1", "PATHS/LastDir2", "PATHS/TargDir",
+        "SETTINGS/Target", "SETTINGS/AutoRefresh1", "SETTINGS/AutoRefresh2", "SETTINGS/ScanSubfolders1",
+        "SETTINGS/ScanSubfolders2", "SETTINGS/Language", "SETTINGS/ColWidthFolder1", "SETTINGS/ColWidthFile1",
+        "SETTINGS/ColWidthCreated1", "SETTINGS/ColWidthBytes1", "SETTINGS/ColWidthFolder2", "SETTINGS/ColWidthFile2",
+        "SETTINGS/ColWidthCreated2", "SETTINGS/ColWidthBytes2", "SETTINGS/NonEnglish" };
     EXPECT_EQ(store_.operations, expected);
     EXPECT_EQ(store_.values.count(QStringLiteral("SETTINGS/Obsolete")), 0u);
     EXPECT_EQ(store_.saves, 1);
@@ -174,10 +174,12 @@ TEST_F(SettingsTest, AFailedSaveIsReportedAndClosingGoesOn)
         const char* file;
         std::string text;
     };
-    for (const Case& each : { Case{ "", "Access to the Windows Registry failed and the current Tandem settings could not "
-                                        "be saved." },
-             Case{ "/home/u/.config/Tandem/Tandem.ini", "Access to the settings file failed and the current Tandem "
-                                                       "settings could not be saved.\r\n/home/u/.config/Tandem/Tandem.ini" } }) {
+    for (const Case& each : { Case{ "",
+                                  "Access to the Windows Registry failed and the current Tandem settings could not "
+                                  "be saved." },
+             Case{ "/home/u/.config/Tandem/Tandem.ini",
+                 "Access to the settings file failed and the current Tandem "
+                 "settings could not be saved.\r\n/home/u/.config/Tandem/Tandem.ini" } }) {
         ScriptedPrompt prompt;
         RecordingStore store;
         store.saveSucceeds = false;

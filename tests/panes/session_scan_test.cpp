@@ -27,7 +27,10 @@ public:
         if (titles_.empty() || titles_.back() != title)
             titles_.push_back(title);
     }
-    bool ScanCancelled() const override { return cancelAfterTitles >= 0 && static_cast<int>(titles_.size()) > cancelAfterTitles; }
+    bool ScanCancelled() const override
+    {
+        return cancelAfterTitles >= 0 && static_cast<int>(titles_.size()) > cancelAfterTitles;
+    }
     const std::vector<QString>& Titles() const { return titles_; }
     // The user stops the scan once this many titles were shown.
     int cancelAfterTitles = -1;
@@ -201,7 +204,8 @@ TEST_F(SessionScanTest, MissingTopFolderAndUnreadableFile)
         return platform::ReadFileFacts(path, facts);
     };
     outcome = FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), false, vanishing);
-    EXPECT_EQ(outcome.unreadable, std::vector<QString>{ folder("Top") + QStringLiteral(" (Error 53.  File not found)") });
+    EXPECT_EQ(
+        outcome.unreadable, std::vector<QString>{ folder("Top") + QStringLiteral(" (Error 53.  File not found)") });
     EXPECT_EQ(list_.Count(), 2);
 }
 
