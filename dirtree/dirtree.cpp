@@ -96,7 +96,9 @@ Dirtree::Dirtree(const platform::Volumes& volumes, QWidget* parent)
     keyPause_.setInterval(KeyPauseMilliseconds);
     connect(treeView_, &DirtreeView::keySelected, this, [this] { keyPause_.start(); });
     connect(&keyPause_, &QTimer::timeout, this, [this] {
-        if (QTreeWidgetItem* node = SelectedItem())
+        // A tree its host has disabled meanwhile (for a scan) takes no click.
+        QTreeWidgetItem* node = SelectedItem();
+        if (node && treeView_->isEnabled())
             onClicked(node);
     });
     connect(treeView_, &DirtreeView::keyChosen, this, [this](QTreeWidgetItem* node) { onClicked(node); });

@@ -35,6 +35,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -49,6 +50,7 @@ const QString Main::ApplicationName = QStringLiteral("Tandem");
 namespace {
 
 constexpr double minimumFolderColumn = 315; // twips
+constexpr int laterMilliseconds = 100;
 
 // How the window's size differs from the designed one: everything is
 // scaled by `scale` (1 unless the window is smaller than designed), then
@@ -420,6 +422,13 @@ void Main::Drop(const QStringList& paths, int pane)
 
 void Main::OpenSessions(const QStringList& paths)
 {
+    // A later start can ask while a scan runs: the scan stops, and the
+    // sessions are opened once it has.
+    if (scanning_) {
+        scanCancelled_ = true;
+        QTimer::singleShot(laterMilliseconds, this, [this, paths] { OpenSessions(paths); });
+        return;
+    }
     for (int index = 1; index <= 2 && index <= paths.size(); ++index)
         Pane(index).OpenSession(paths[index - 1]);
 }

@@ -102,6 +102,22 @@ TEST_F(MainWindowTest, EscOrCancelStopsAScanAndTheWindowStays)
     }
 }
 
+TEST_F(MainWindowTest, SessionsHandedOverDuringAScanOpenOnceItStops)
+{
+    Pane(1).AutoRefreshCheck->setChecked(true);
+    bool handed = false;
+    window_->onTitle = [&](const QString& title) {
+        if (title.startsWith(QLatin1String("Reading")) && !handed) {
+            handed = true;
+            window_->OpenSessions({ Key("Other/four.sesx") });
+        }
+    };
+    ClickNode(1, Node(1, Key("Sessions")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Pane(1).FileList->CheckedKey() == Key("Other/four.sesx"); }, 5000));
+    window_->onTitle = nullptr;
+    EXPECT_EQ(FileNames(1), Names{ "four.sesx" });
+}
+
 TEST_F(MainWindowTest, APathTypedIntoThePathBoxOpensOnEnter)
 {
     QLineEdit& box = *Pane(2).PathBox;
