@@ -40,6 +40,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tandem::mainwindow {
 
@@ -403,10 +404,10 @@ void Main::dropEvent(QDropEvent* event)
     if (scanning_ || paths.isEmpty())
         return;
     event->acceptProposedAction();
-    Drop(paths, paneAt(event->position().toPoint()));
+    drop(paths, paneAt(event->position().toPoint()));
 }
 
-void Main::Drop(const QStringList& paths, int pane)
+void Main::drop(const QStringList& paths, int pane)
 {
     QStringList sessions;
     QStringList folders;

@@ -115,8 +115,6 @@ public:
     // Opens sessions given on the command line, by a later start or by a
     // drop: the first in pane 1 and the second in pane 2, each ticked.
     void OpenSessions(const QStringList& paths);
-    // What a drop of `paths` on pane `pane` does (0: not on a pane).
-    void Drop(const QStringList& paths, int pane);
 
     // What the panes ask of the window.
     void SetConvertButton() override;
@@ -135,6 +133,8 @@ private:
     void applyFonts(double scale);
     bool captionsFit() const;
     int paneAt(const QPoint& position) const;
+    // What a drop of `paths` on pane `pane` does (0: not on a pane).
+    void drop(const QStringList& paths, int pane);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

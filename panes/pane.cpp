@@ -98,10 +98,10 @@ void Pane::nameForScreenReaders()
     name(FolderFrame, folder, QStringLiteral("Where the sessions of %1 are looked for").arg(file));
     name(
         PathBox, folder + QStringLiteral(" path"), QStringLiteral("Type or paste a folder and press Enter to open it"));
-    name(FolderTree, folder + QStringLiteral(" tree"),
-        QStringLiteral("Drives and folders; choosing one lists its sessions in the %1 list").arg(file));
-    name(&FolderTree->TreeView1(), folder + QStringLiteral(" tree"),
-        QStringLiteral("Drives and folders; choosing one lists its sessions in the %1 list").arg(file));
+    // The control and the view inside it, which has the focus, say the same.
+    for (QWidget* tree : { static_cast<QWidget*>(FolderTree), static_cast<QWidget*>(&FolderTree->TreeView1()) })
+        name(tree, folder + QStringLiteral(" tree"),
+            QStringLiteral("Drives and folders; choosing one lists its sessions in the %1 list").arg(file));
     name(AutoRefreshCheck, folder + QStringLiteral(" Auto Refresh"),
         QStringLiteral("Lists a folder's sessions as soon as it is chosen"));
     name(ScanSubfoldersCheck, folder + QStringLiteral(" Incl. Subfolders"),
@@ -213,7 +213,7 @@ QString Pane::keyOfFolder(const QString& folder) const
 
 bool Pane::OpenFolder(const QString& folder)
 {
-    if (folder.isEmpty() || !platform::FolderExists(folder.toStdString())) {
+    if (!platform::FolderExists(folder.toStdString())) {
         cannotAccess(folder);
         return false;
     }
@@ -227,20 +227,19 @@ bool Pane::OpenFolder(const QString& folder)
     return true;
 }
 
-bool Pane::OpenSession(const QString& path)
+void Pane::OpenSession(const QString& path)
 {
     const QFileInfo file(path);
     if (!OpenFolder(file.absolutePath()))
-        return false;
+        return;
     const QString key = QString::fromStdString(platform::AddTrailingBackslash(LastDir.toStdString())) + file.fileName();
     QTreeWidgetItem* entry = FileList->Entry(key);
     if (!entry) {
         cannotAccess(QDir::toNativeSeparators(file.absoluteFilePath()));
-        return false;
+        return;
     }
     FileList->CheckFile(entry);
     FileList->scrollToItem(entry);
-    return true;
 }
 
 void Pane::GoToLastItem(const QString& folder)

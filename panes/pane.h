@@ -64,8 +64,9 @@ public:
     // Refresh says: the user asked for this very folder. False (and
     // reported) when it is not there.
     bool OpenFolder(const QString& folder);
-    // Opens the folder of the session file `path` and ticks it.
-    bool OpenSession(const QString& path);
+    // Opens the folder of the session file `path` and ticks it; reports a
+    // file that is not there or not listed.
+    void OpenSession(const QString& path);
 
 private:
     void expandedOrCollapsed(QTreeWidgetItem* node);
