@@ -392,12 +392,6 @@ void Main::dragEnterEvent(QDragEnterEvent* event)
         event->acceptProposedAction();
 }
 
-void Main::dragMoveEvent(QDragMoveEvent* event)
-{
-    if (!scanning_ && !droppedPaths(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
 void Main::dropEvent(QDropEvent* event)
 {
     const QStringList paths = droppedPaths(event->mimeData());

@@ -60,6 +60,9 @@ Pane::Pane(int index, QWidget* container, PaneHost& host, const platform::Volume
     FolderFrame = new QGroupBox(first ? QStringLiteral("Folder 1") : QStringLiteral("Folder 2"), container);
     PathBox = new QLineEdit(FolderFrame);
     PathBox->setObjectName(QStringLiteral("PathBox"));
+    // A file or folder dropped on it opens, as on the rest of the pane,
+    // rather than landing in it as text.
+    PathBox->setAcceptDrops(false);
     new FolderCompleter(PathBox);
     FolderTree = new dirtree::Dirtree(volumes, FolderFrame);
     // Pane 2's letters differ from pane 1's and from the menus'.

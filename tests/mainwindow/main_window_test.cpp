@@ -60,6 +60,7 @@ TEST_F(MainWindowTest, ExtraRoomGoesToTheTreesAndListsAndLessShrinksAll)
 {
     const QRect tree = Pane(2).FolderTree->geometry();
     const QRect list = Pane(1).FileList->geometry();
+    const QRect subfolders = Pane(1).ScanSubfoldersCheck->geometry();
     const QRect combine = window_->ConvertButton->geometry();
     const QRect frame = window_->MainFrame->geometry();
     window_->resize(window_->width() + 300, window_->height() + 200);
@@ -68,6 +69,7 @@ TEST_F(MainWindowTest, ExtraRoomGoesToTheTreesAndListsAndLessShrinksAll)
     EXPECT_NEAR(Pane(2).FolderTree->height(), tree.height() + 100, 1);
     EXPECT_NEAR(Pane(1).FileList->width(), list.width() + 210, 1);
     EXPECT_NEAR(Pane(1).FileList->height(), list.height() + 100, 1);
+    EXPECT_EQ(Pane(1).ScanSubfoldersCheck->geometry(), subfolders.translated(0, 100));
     EXPECT_EQ(window_->ConvertButton->size(), combine.size());
     EXPECT_EQ(window_->MainFrame->geometry().bottom() - window_->ConvertButton->geometry().bottom(),
         frame.bottom() - combine.bottom());

@@ -81,6 +81,11 @@ TEST_F(ScreenTest, APlaceOffEveryScreenComesBackOnThePrimaryOne)
 {
     StartWith(20000, 9000);
     ExpectWholeOn(QGuiApplication::primaryScreen(), "off screen");
+    // Partly off a screen's edge: moved on, against that edge.
+    const QRect desktop = Screen("desktop at 100%")->availableGeometry();
+    StartWith(desktop.right() - 100, 10);
+    ExpectWholeOn(Screen("desktop at 100%"), "over the edge");
+    EXPECT_EQ(window_->frameGeometry().right(), desktop.right());
     // A saved size too large for the screen is cut down to it.
     StartWith(3100, 10, QSize(2500, 2000));
     ExpectWholeOn(Screen("desktop at 100%"), "too large");

@@ -131,6 +131,7 @@ TEST_F(StartUpTest, ClosingWhileStartUpReadsEndsItAtOnce)
 
 TEST_F(StartUpTest, ASecondStartHandsItsSessionsToTheFirstAndEnds)
 {
+    EXPECT_FALSE(mainwindow::SingleInstance(QStringLiteral("Tandem-nobody-listens")).ActivateRunningInstance());
     mainwindow::SingleInstance first;
     ASSERT_TRUE(first.Listen());
     mainwindow::TakeLaterStarts(first, *window_);
