@@ -9,15 +9,23 @@ FUZZ_SMOKE_RUNS ?= 20000
 BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build test test-sanitize test-fuzz fuzz fuzz-build test-windows run bench package format clean
+.PHONY: all deps deps-run deps-bench deps-fuzz build test test-sanitize test-fuzz fuzz fuzz-build test-windows run bench package screenshot format clean
 
 all: build
 
+# What each purpose needs: `make run` only the compiler, CMake, Qt and
+# pugixml; the test tools, cross compilers and Wine come with `make test`.
 deps:
-	scripts/install-deps.sh
+	scripts/install-deps.sh test
+deps-run:
+	scripts/install-deps.sh run
+deps-bench:
+	scripts/install-deps.sh bench
+deps-fuzz:
+	scripts/install-deps.sh fuzz
 
 build:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DTANDEM_BUILD_TESTS=ON
 	cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
 # Any sanitizer report ends the program that made it with exit code 86, which
@@ -61,20 +69,24 @@ fuzz-build:
 	cmake --build $(FUZZ_DIR) --parallel $(JOBS)
 
 # A short run of every fuzz target, as part of make test.
-test-fuzz: deps
+test-fuzz: deps-fuzz
 	$(MAKE) --no-print-directory fuzz-build RUNS=$(FUZZ_SMOKE_RUNS)
 	ctest --test-dir $(FUZZ_DIR) --output-on-failure --parallel $(JOBS)
 
 # A long run of every fuzz target, one after the other, with libFuzzer's
 # progress shown.
-fuzz: deps
+fuzz: deps-fuzz
 	$(MAKE) --no-print-directory fuzz-build RUNS=$(FUZZ_RUNS)
 	ctest --test-dir $(FUZZ_DIR) --verbose
 
-run: deps build
+# `make run` builds without the tests, which need packages it does not
+# install.
+run: deps-run
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DTANDEM_BUILD_TESTS=OFF
+	cmake --build $(BUILD_DIR) --parallel $(JOBS) --target tandem
 	$(BUILD_DIR)/app/tandem
 
-bench: deps
+bench: deps-bench
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DTANDEM_BUILD_TESTS=OFF -DTANDEM_BUILD_BENCH=ON
 	cmake --build $(BENCH_DIR) --parallel $(JOBS)
 	$(BENCH_DIR)/bench/tandem_bench
@@ -83,6 +95,10 @@ bench: deps
 
 package: build
 	cd $(BUILD_DIR) && cpack
+
+# The README's picture of the window, from the real program, offscreen.
+screenshot: build
+	scripts/screenshot.sh $(BUILD_DIR)/app/tandem docs/window.png
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,4 +1,5 @@
 #include "combine_command.h"
+#include "show_in_file_manager.h"
 
 #include "append_session.h"
 #include "messages.h"
@@ -106,8 +107,10 @@ void CombineSessions(const QString& file1, const QString& file2, const QString& 
         if (outcome.succeeded)
             check = verify::CheckCombinedSession(file1.toStdString(), file2.toStdString(), outcome.outputPath);
     }
-    const Message report = engine::OutcomeMessage(outcome);
-    prompt.Show(outcome.succeeded ? verify::WithCheckResult(report, check) : report);
+    Message report = engine::OutcomeMessage(outcome);
+    report.extraButton = outcome.succeeded ? "Open Folder" : "";
+    if (prompt.Show(outcome.succeeded ? verify::WithCheckResult(report, check) : report) == Message::Answer::Extra)
+        ShowInFileManager(QString::fromStdString(outcome.outputPath));
 }
 
 } // namespace tandem::combine

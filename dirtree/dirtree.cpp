@@ -92,6 +92,16 @@ Dirtree::Dirtree(const platform::Volumes& volumes, QWidget* parent)
     connect(treeView_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { onClicked(node); });
     connect(treeView_, &DirtreeView::click, this, &Dirtree::Click);
     connect(treeView_, &DirtreeView::doubleClick, this, &Dirtree::DblClick);
+    keyPause_.setSingleShot(true);
+    keyPause_.setInterval(KeyPauseMilliseconds);
+    connect(treeView_, &DirtreeView::keySelected, this, [this] { keyPause_.start(); });
+    connect(&keyPause_, &QTimer::timeout, this, [this] {
+        // A tree its host has disabled meanwhile (for a scan) takes no click.
+        QTreeWidgetItem* node = SelectedItem();
+        if (node && treeView_->isEnabled())
+            onClicked(node);
+    });
+    connect(treeView_, &DirtreeView::keyChosen, this, [this](QTreeWidgetItem* node) { onClicked(node); });
     const auto twips = [this](auto signal) {
         return [this, signal](int button, int shift, QPointF at) {
             emit(this->*signal)(
@@ -267,6 +277,7 @@ void Dirtree::onCollapsed(QTreeWidgetItem* node)
 
 void Dirtree::onClicked(QTreeWidgetItem* node)
 {
+    keyPause_.stop();
     const QString key = DirtreeNodes::Key(node);
     path_ = key.endsWith(separator) ? key : key + separator;
     // A removable drive whose last reading found no folders gets its

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 class QTreeWidgetItem;
@@ -46,6 +47,7 @@ public:
     // Error number of writing Path while the host is being designed.
     static constexpr int PathSetAtDesignTime = 382;
     static const QString Placeholder;
+    static constexpr int KeyPauseMilliseconds = 400;
 
     // `volumes` supplies the drives and folders (the system's by default);
     // it must outlive the control.
@@ -153,7 +155,10 @@ public:
     const PicList& Pictures() const { return picList_; }
 
 signals:
-    // "Occurs when a Node object is clicked." After Path is set.
+    // "Occurs when a Node object is clicked." After Path is set. A node
+    // chosen with the keys counts as clicked once the keys have rested for
+    // KeyPauseMilliseconds (so that a held arrow key does not click every
+    // node it passes), or at once on Enter.
     void NodeClick(QTreeWidgetItem* node);
     // "Occurs when the user presses and then releases a mouse button over an
     // object."
@@ -216,6 +221,7 @@ private:
     int mousePointer_ = 0;
     QIcon mouseIcon_;
     QTreeWidgetItem* dropHighlight_ = nullptr;
+    QTimer keyPause_;
 };
 
 } // namespace tandem::dirtree

@@ -1,5 +1,6 @@
 #include "dirtree_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace tandem::dirtree {
@@ -67,6 +68,19 @@ void DirtreeView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QTreeWidget::mouseDoubleClickEvent(event);
     emit doubleClick();
+}
+
+void DirtreeView::keyPressEvent(QKeyEvent* event)
+{
+    QTreeWidgetItem* before = currentItem();
+    QTreeWidget::keyPressEvent(event);
+    QTreeWidgetItem* after = currentItem();
+    if (!after)
+        return;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        emit keyChosen(after);
+    else if (after != before)
+        emit keySelected(after);
 }
 
 } // namespace tandem::dirtree

@@ -19,12 +19,17 @@ signals:
     void mouseUp(int button, int shift, QPointF position);
     void click();
     void doubleClick();
+    // The keys moved the selection to `node` (arrows, typing its name).
+    void keySelected(QTreeWidgetItem* node);
+    // Enter on `node`.
+    void keyChosen(QTreeWidgetItem* node);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace tandem::dirtree

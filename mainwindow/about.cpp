@@ -5,13 +5,24 @@
 #include "web_page.h"
 
 #include <QDate>
+#include <QFile>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 #include <algorithm>
 #include <utility>
+
+// The licence lives in this static library, whose resources register only
+// when asked to; the macro must be called outside any namespace.
+static bool RegisterLicenceResource()
+{
+    Q_INIT_RESOURCE(licence);
+    return true;
+}
 
 namespace tandem::mainwindow {
 namespace {
@@ -22,6 +33,14 @@ constexpr int Margin = 24;
 constexpr int IconSize = 48;
 constexpr int FlagSize = 16;
 constexpr int TextWidth = DialogWidth - 2 * Margin;
+constexpr int LicenceHeight = 110;
+
+QString licenceText()
+{
+    [[maybe_unused]] static const bool registered = RegisterLicenceResource();
+    QFile file(QStringLiteral(":/text/LICENSE"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
 
 QLabel* NewLabel(QWidget* parent, const char* name, const QString& text = QString())
 {
@@ -114,6 +133,30 @@ About::About(const QIcon& icon, std::function<void()> openWebPage, QWidget* pare
     addressLabel_->move(donateLeft + donate->width(), y);
     y += std::max(donate->height(), addressLabel_->height());
 
+    QLabel* licence = NewLabel(this, "Licence", QStringLiteral("Tandem is free software under the MIT License:"));
+    y = Place(licence, Margin, y + 12, TextWidth);
+    licenceText_ = new QPlainTextEdit(licenceText(), this);
+    licenceText_->setObjectName(QStringLiteral("LicenceText"));
+    licenceText_->setReadOnly(true);
+    licenceText_->setAccessibleName(QStringLiteral("Licence"));
+    licenceText_->setGeometry(Margin, y + 4, TextWidth, LicenceHeight);
+    y += 4 + LicenceHeight;
+    QLabel* qtVersion = NewLabel(this, "QtVersion",
+        QStringLiteral("Built with Qt %1, running on Qt %2")
+            .arg(QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion())));
+    y = Place(qtVersion, Margin, y + 8, TextWidth);
+
+    // Closes like Esc. It takes no focus and is not the default, so that the
+    // other keys still do nothing.
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("OkButton"));
+    okButton_->setFocusPolicy(Qt::NoFocus);
+    okButton_->setAutoDefault(false);
+    okButton_->adjustSize();
+    okButton_->move(DialogWidth - Margin - okButton_->width(), y + 8);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    y += 8 + okButton_->height();
+
     const int height = y + Margin;
     setFixedSize(DialogWidth, height);
     frame->setGeometry(FrameMargin, FrameMargin, DialogWidth - 2 * FrameMargin, height - 2 * FrameMargin);
@@ -127,6 +170,8 @@ About::About(const QIcon& icon, std::function<void()> openWebPage, QWidget* pare
     clickLabel_->setGeometry(rect());
     clickLabel_->raise();
     addressLabel_->raise();
+    licenceText_->raise();
+    okButton_->raise();
     clickLabel_->installEventFilter(this);
     addressLabel_->installEventFilter(this);
 }

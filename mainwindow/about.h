@@ -6,12 +6,15 @@
 
 class QIcon;
 class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace tandem::mainwindow {
 
-// About: the box that names the program, its version and its authors.
-// Clicking the web page address opens it and leaves the box open; a click
-// anywhere else, or Esc, closes the box.
+// About: the box that names the program, its version, its authors, its
+// licence and the Qt it runs on. Clicking the web page address opens it and
+// leaves the box open; the licence can be scrolled; a click anywhere else,
+// the OK button or Esc closes the box.
 class About : public QDialog {
     Q_OBJECT
 public:
@@ -24,6 +27,8 @@ private:
     std::function<void()> openWebPage_;
     QLabel* clickLabel_;
     QLabel* addressLabel_;
+    QPlainTextEdit* licenceText_;
+    QPushButton* okButton_;
 };
 
 } // namespace tandem::mainwindow

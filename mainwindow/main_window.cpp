@@ -23,36 +23,68 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tandem::mainwindow {
 
 const char* const WebPageAddress = "https://github.com/tandem-sessions/tandem";
+const char* const HelpPageAddress = "https://github.com/tandem-sessions/tandem#the-program";
 const QString Main::ApplicationName = QStringLiteral("Tandem");
 
 namespace {
 
 constexpr double minimumFolderColumn = 315; // twips
+constexpr int laterMilliseconds = 100;
 
-int pixels(double twips, const QWidget& widget, bool vertical = false)
+// How the window's size differs from the designed one: everything is
+// scaled by `scale` (1 unless the window is smaller than designed), then
+// the room left over is shared out.
+struct Room {
+    double scale;
+    double extraWidth;
+    double extraHeight;
+};
+
+void place(QWidget* control, const Placement& at, const Room& room)
 {
-    return static_cast<int>(dirtree::PixelsFromTwips(twips, widget, vertical) + 0.5);
+    const auto scaled = [&](double twips, bool vertical) {
+        return dirtree::PixelsFromTwips(twips, *control, vertical) * room.scale;
+    };
+    control->setGeometry(qRound(scaled(at.left, false) + at.moveX * room.extraWidth),
+        qRound(scaled(at.top, true) + at.moveY * room.extraHeight),
+        qRound(scaled(at.width, false) + at.growX * room.extraWidth),
+        qRound(scaled(at.height, true) + at.growY * room.extraHeight));
 }
 
-void place(QWidget* control, const Placement& at)
+// Paths that a drop brings: local folders and session files only.
+QStringList droppedPaths(const QMimeData* data)
 {
-    control->setGeometry(pixels(at.left, *control), pixels(at.top, *control, true), pixels(at.width, *control),
-        pixels(at.height, *control, true));
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        const QFileInfo file(url.toLocalFile());
+        if (url.isLocalFile() && (file.isDir() || file.suffix().toLower() == QLatin1String("sesx")))
+            paths.push_back(file.absoluteFilePath());
+    }
+    return paths;
 }
 
 // The frames and the two big buttons are bold, in the font the window was
@@ -79,18 +111,27 @@ Main::Main(const platform::Volumes& volumes, QWidget* parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Main"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(MainCaption(ApplicationName, TANDEM_VERSION_MAJOR, TANDEM_VERSION_MINOR, TANDEM_VERSION_PATCH));
     setWindowIcon(ApplicationIcon());
+    setAcceptDrops(true);
     createMenus();
     createControls(volumes);
+    nameForScreenReaders();
+    QWidget* client = centralWidget();
+    const QSize designed(qRound(dirtree::PixelsFromTwips(Layout::ClientWidth, *client)),
+        qRound(dirtree::PixelsFromTwips(Layout::ClientHeight, *client, true)));
+    client->setMinimumSize(designed * Layout::SmallestScale);
+    client->installEventFilter(this);
+    resize(designed.width(), designed.height() + menuBar()->sizeHint().height());
+    client->resize(designed);
     placeControls();
-    applyFonts();
     // Esc anywhere in the window, whichever control has the focus.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
-    connect(escape, &QShortcut::activated, this, &Main::Exit);
+    connect(escape, &QShortcut::activated, this, &Main::EscapePressed);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, &Main::ShowHelp);
     SetConvertButton();
 }
 
@@ -135,6 +176,10 @@ void Main::createControls(const platform::Volumes& volumes)
     ExitButton = new QPushButton(QStringLiteral("E&xit"), MainFrame);
     ExitButton->setObjectName(QStringLiteral("ExitButton"));
     connect(ExitButton, &QPushButton::clicked, this, &Main::Exit);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), client);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    CancelButton->hide();
+    connect(CancelButton, &QPushButton::clicked, this, [this] { scanCancelled_ = true; });
 
     connect(ConvertButton, &QPushButton::clicked, this, &Main::ConvertButtonClick);
 
@@ -156,10 +201,31 @@ void Main::createControls(const platform::Volumes& volumes)
     ButtonFrame->raise();
 }
 
+void Main::nameForScreenReaders()
+{
+    const auto name = [](QWidget* control, const char* accessibleName, const char* description) {
+        control->setAccessibleName(QString::fromUtf8(accessibleName));
+        control->setAccessibleDescription(QString::fromUtf8(description));
+    };
+    name(MainFrame, "SES Files", "Both panes, where the combined session goes, and the Combine and Exit buttons");
+    name(ConvertButton, "Combine", "Appends File 2 to File 1 in a new session");
+    name(ExitButton, "Exit", "Closes Tandem");
+    name(CancelButton, "Cancel", "Stops reading the folder");
+    name(TargetOptionsFrame, "Create Combination File in", "Where the combined session is written");
+    name(TargetOption[0], "File 1 Folder", "Writes the combined session into File 1's folder");
+    name(TargetOption[1], "File 2 Folder", "Writes the combined session into File 2's folder");
+    name(TargetOption[2], "Specific Folder", "Writes the combined session into the target folder");
+    name(TargetTextBox, "Target folder", "The folder the combined session is written to with Specific Folder");
+    name(FileButton, "Browse for the target folder", "Chooses the target folder in a folder browser");
+    name(ButtonFrame, "Language Options", "The translation language");
+    name(NonEnglishCheck, "Set Language Translation Using", "Turns the language list on");
+    name(LanguageList, "Language", "The language to translate with");
+}
+
 bool Main::captionsFit() const
 {
     for (const QAbstractButton* button : centralWidget()->findChildren<QAbstractButton*>()) {
-        if (button == ConvertButton || button == ExitButton || button->text().isEmpty())
+        if (button == ConvertButton || button == ExitButton || button == CancelButton || button->text().isEmpty())
             continue;
         // Push buttons ask for more room than their caption needs.
         const int needed = qobject_cast<const QPushButton*>(button)
@@ -171,11 +237,13 @@ bool Main::captionsFit() const
     return true;
 }
 
-void Main::applyFonts()
+void Main::applyFonts(double scale)
 {
+    fontScale_ = scale;
     // Only the frames' captions and the two big buttons are bold, not what
     // the frames hold.
-    const QFont bold = boldFont();
+    QFont bold = boldFont();
+    bold.setPointSizeF(bold.pointSizeF() * scale);
     QFont normal = QApplication::font();
     // Set every attribute, or the controls would take the frames' boldness.
     normal.setFamily(normal.family());
@@ -183,12 +251,12 @@ void Main::applyFonts()
     normal.setItalic(false);
     // The window was laid out for a small font: where the system's is wider,
     // the controls get a smaller size of it so that no caption is cut.
-    const double largest = normal.pointSizeF() > 0 ? normal.pointSizeF() : 9.0;
-    for (double size = largest; size >= 6.0; size -= 0.5) {
+    const double largest = (normal.pointSizeF() > 0 ? normal.pointSizeF() : 9.0) * scale;
+    for (double size = largest; size >= 5.0; size -= 0.5) {
         normal.setPointSizeF(size);
         for (QWidget* control : centralWidget()->findChildren<QWidget*>()) {
-            const bool captioned =
-                qobject_cast<QGroupBox*>(control) || control == ConvertButton || control == ExitButton;
+            const bool captioned = qobject_cast<QGroupBox*>(control) || control == ConvertButton ||
+                control == ExitButton || control == CancelButton;
             control->setFont(captioned ? bold : normal);
         }
         if (captionsFit())
@@ -198,31 +266,43 @@ void Main::applyFonts()
 
 void Main::placeControls()
 {
-    QWidget* client = centralWidget();
-    client->setFixedSize(pixels(Layout::ClientWidth, *this), pixels(Layout::ClientHeight, *this, true));
-    place(MainFrame, Layout::MainFrame);
+    const QWidget& client = *centralWidget();
+    const double designWidth = dirtree::PixelsFromTwips(Layout::ClientWidth, client);
+    const double designHeight = dirtree::PixelsFromTwips(Layout::ClientHeight, client, true);
+    const double scale = std::min({ 1.0, client.width() / designWidth, client.height() / designHeight });
+    const Room room{ scale, client.width() - scale * designWidth, client.height() - scale * designHeight };
+    place(MainFrame, Layout::MainFrame, room);
     for (std::size_t i = 0; i < 2; ++i) {
         panes::Pane& pane = *panes_[i];
-        place(pane.FolderFrame, Layout::FolderFrame[i]);
-        place(pane.FolderTree, Layout::FolderTree[i]);
-        place(pane.AutoRefreshCheck, Layout::AutoRefreshCheck[i]);
-        place(pane.ScanSubfoldersCheck, Layout::ScanSubfoldersCheck[i]);
-        place(pane.RefreshNowButton, Layout::RefreshNowButton[i]);
-        place(pane.FileFrame, Layout::FileFrame[i]);
-        place(pane.FileList, Layout::FileList[i]);
+        place(pane.FolderFrame, Layout::FolderFrame[i], room);
+        place(pane.PathBox, Layout::PathBox[i], room);
+        place(pane.FolderTree, Layout::FolderTree[i], room);
+        place(pane.AutoRefreshCheck, Layout::AutoRefreshCheck[i], room);
+        place(pane.ScanSubfoldersCheck, Layout::ScanSubfoldersCheck[i], room);
+        place(pane.RefreshNowButton, Layout::RefreshNowButton[i], room);
+        place(pane.FileFrame, Layout::FileFrame[i], room);
+        place(pane.FileList, Layout::FileList[i], room);
     }
-    place(ConvertButton, Layout::ConvertButton);
-    place(ExitButton, Layout::ExitButton);
-    place(TargetOptionsFrame, Layout::TargetOptionsFrame);
+    place(ConvertButton, Layout::ConvertButton, room);
+    place(ExitButton, Layout::ExitButton, room);
+    place(CancelButton, Layout::CancelButton, room);
+    place(TargetOptionsFrame, Layout::TargetOptionsFrame, room);
     for (std::size_t i = 0; i < 3; ++i)
-        place(TargetOption[i], Layout::TargetOption[i]);
-    place(TargetTextBox, Layout::TargetTextBox);
-    place(FileButton, Layout::FileButton);
-    place(ButtonFrame, Layout::ButtonFrame);
-    place(NonEnglishCheck, Layout::NonEnglishCheck);
-    place(LanguageList, Layout::LanguageList);
-    // The user cannot resize the window: the client area plus the menus.
-    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+        place(TargetOption[i], Layout::TargetOption[i], room);
+    place(TargetTextBox, Layout::TargetTextBox, room);
+    place(FileButton, Layout::FileButton, room);
+    place(ButtonFrame, Layout::ButtonFrame, room);
+    place(NonEnglishCheck, Layout::NonEnglishCheck, room);
+    place(LanguageList, Layout::LanguageList, room);
+    if (std::abs(scale - fontScale_) > 0.01)
+        applyFonts(scale);
+}
+
+bool Main::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        placeControls();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QString Main::GetSelectedFilePath(int index) const { return Pane(index).FileList->GetSelectedFilePath(); }
@@ -234,8 +314,14 @@ void Main::SetConvertButton()
 
 void Main::SetScanning(bool scanning)
 {
+    scanning_ = scanning;
+    if (scanning)
+        scanCancelled_ = false;
     MainFrame->setEnabled(!scanning);
     ButtonFrame->setEnabled(!scanning);
+    CancelButton->setVisible(scanning);
+    if (scanning)
+        CancelButton->raise();
 }
 
 QString Main::ProgramFolder() const { return QCoreApplication::applicationDirPath(); }
@@ -266,6 +352,14 @@ void Main::UnloadAllForms()
 
 void Main::Exit() { close(); }
 
+void Main::EscapePressed()
+{
+    if (scanning_)
+        scanCancelled_ = true;
+    else
+        Exit();
+}
+
 void Main::closeEvent(QCloseEvent* event)
 {
     // However the window closes, the settings are saved once.
@@ -273,7 +367,65 @@ void Main::closeEvent(QCloseEvent* event)
         settingsSaved_ = true;
         settings::SaveSettings(*settingsStore_, SettingsControls());
     }
+    closed_ = true;
+    // A scan under way stops, so that the program can end at once.
+    if (scanning_)
+        scanCancelled_ = true;
     QMainWindow::closeEvent(event);
+}
+
+int Main::paneAt(const QPoint& position) const
+{
+    for (int index = 1; index <= 2; ++index) {
+        const panes::Pane& pane = Pane(index);
+        for (const QWidget* frame :
+            { static_cast<const QWidget*>(pane.FolderFrame), static_cast<const QWidget*>(pane.FileFrame) })
+            if (QRect(frame->mapTo(this, QPoint(0, 0)), frame->size()).contains(position))
+                return index;
+    }
+    return 0;
+}
+
+void Main::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!scanning_ && !droppedPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Main::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = droppedPaths(event->mimeData());
+    if (scanning_ || paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    drop(paths, paneAt(event->position().toPoint()));
+}
+
+void Main::drop(const QStringList& paths, int pane)
+{
+    QStringList sessions;
+    QStringList folders;
+    for (const QString& path : paths)
+        (QFileInfo(path).isDir() ? folders : sessions).push_back(path);
+    if (sessions.size() >= 2)
+        OpenSessions(sessions);
+    else if (sessions.size() == 1)
+        Pane(pane ? pane : 1).OpenSession(sessions.front());
+    else if (!folders.isEmpty())
+        Pane(pane ? pane : 1).OpenFolder(folders.front());
+}
+
+void Main::OpenSessions(const QStringList& paths)
+{
+    // A later start can ask while a scan runs: the scan stops, and the
+    // sessions are opened once it has.
+    if (scanning_) {
+        scanCancelled_ = true;
+        QTimer::singleShot(laterMilliseconds, this, [this, paths] { OpenSessions(paths); });
+        return;
+    }
+    for (int index = 1; index <= 2 && index <= paths.size(); ++index)
+        Pane(index).OpenSession(paths[index - 1]);
 }
 
 settings::SettingsControls Main::SettingsControls()
@@ -325,6 +477,8 @@ void Main::ShowAbout()
         windowIcon(), [this] { mnuHelpDonate_Click(); }, this);
     about.exec();
 }
+
+void Main::ShowHelp() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(HelpPageAddress))); }
 
 void Main::mnuHelpDonate_Click() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(WebPageAddress))); }
 

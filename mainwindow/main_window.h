@@ -42,8 +42,9 @@ class SettingsStore;
 namespace tandem::mainwindow {
 
 // Main: the program's one working window. It holds both panes, the combine
-// controls and the language options, at fixed places in a window the user
-// cannot resize.
+// controls and the language options, placed as designed at the designed
+// size; a larger window gives its room to the trees and lists, a smaller one
+// shrinks everything alike. Sessions and folders can be dropped on it.
 class Main : public QMainWindow, public panes::PaneHost {
     Q_OBJECT
 public:
@@ -74,6 +75,8 @@ public:
     QGroupBox* MainFrame;
     QPushButton* ConvertButton;
     QPushButton* ExitButton;
+    // Shown over the Exit button while a scan runs, to stop it.
+    QPushButton* CancelButton;
     QGroupBox* TargetOptionsFrame;
     std::array<QRadioButton*, 3> TargetOption{};
     QLineEdit* TargetTextBox;
@@ -103,6 +106,15 @@ public:
     void mnuHelpDonate_Click();
     // Help > About: the About box, modal.
     void ShowAbout();
+    // F1: how to use the window, in the browser.
+    void ShowHelp();
+    // True once the window has been closed (by any route).
+    bool Closed() const { return closed_; }
+    // Esc: stops a running scan, else the exit command.
+    void EscapePressed();
+    // Opens sessions given on the command line, by a later start or by a
+    // drop: the first in pane 1 and the second in pane 2, each ticked.
+    void OpenSessions(const QStringList& paths);
 
     // What the panes ask of the window.
     void SetConvertButton() override;
@@ -111,16 +123,24 @@ public:
     void SetWindowTitle(const QString& title) override { setWindowTitle(title); }
     QString ApplicationTitle() const override { return ApplicationName; }
     QString ProgramFolder() const override;
+    bool ScanCancelled() const override { return scanCancelled_; }
 
 private:
     void createControls(const platform::Volumes& volumes);
     void createMenus();
+    void nameForScreenReaders();
     void placeControls();
-    void applyFonts();
+    void applyFonts(double scale);
     bool captionsFit() const;
+    int paneAt(const QPoint& position) const;
+    // What a drop of `paths` on pane `pane` does (0: not on a pane).
+    void drop(const QStringList& paths, int pane);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     panes::ListFormats listFormats_;
@@ -129,6 +149,10 @@ private:
     language::LanguageOptions* languageOptions_ = nullptr;
     settings::SettingsStore* settingsStore_ = nullptr;
     bool settingsSaved_ = false;
+    bool closed_ = false;
+    bool scanning_ = false;
+    bool scanCancelled_ = false;
+    double fontScale_ = 0;
 };
 
 } // namespace tandem::mainwindow

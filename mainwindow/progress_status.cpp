@@ -22,6 +22,8 @@ ProgressStatus::ProgressStatus(QWidget* owner)
 {
     setObjectName(QStringLiteral("ProgressStatus"));
     setModal(false);
+    // The main window keeps the keys, so that Esc there stops the scan.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(pixels(10845, *this), pixels(825, *this, true));
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tandem::mainwindow {
 
@@ -72,9 +73,14 @@ Message::Answer QtPrompt::Show(const Message& message)
     QMessageBox box(iconOf(message.icon), QString::fromStdString(message.title), QString::fromStdString(message.text),
         buttonsOf(message.buttons), owner_);
     box.setDefaultButton(buttonOf(message.defaultAnswer));
+    const QPushButton* extra = message.extraButton.empty()
+        ? nullptr
+        : box.addButton(QString::fromStdString(message.extraButton), QMessageBox::ActionRole);
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int button = box.exec();
     QApplication::restoreOverrideCursor();
+    if (extra && box.clickedButton() == extra)
+        return Message::Answer::Extra;
     // Closing a question box without an answer counts as its safe answer.
     if (button != QMessageBox::Ok && button != QMessageBox::Cancel && button != QMessageBox::Yes &&
         button != QMessageBox::No)

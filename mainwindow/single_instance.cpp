@@ -3,12 +3,17 @@
 #include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QUrl>
+
+#include <memory>
 
 namespace tandem::mainwindow {
 
 namespace {
 
-const QByteArray activate = "activate\n";
+// The request: "activate", then one line per session path (percent-encoded,
+// so that any name fits on a line), then an empty line.
+const QByteArray activate = "activate";
 constexpr int waitMilliseconds = 2000;
 
 } // namespace
@@ -28,13 +33,16 @@ SingleInstance::SingleInstance(QString key, QObject* parent)
 {
 }
 
-bool SingleInstance::ActivateRunningInstance()
+bool SingleInstance::ActivateRunningInstance(const QStringList& sessions)
 {
     QLocalSocket socket;
     socket.connectToServer(key_);
     if (!socket.waitForConnected(waitMilliseconds))
         return false;
-    socket.write(activate);
+    QByteArray request = activate + '\n';
+    for (const QString& session : sessions)
+        request += QUrl::toPercentEncoding(session) + '\n';
+    socket.write(request + '\n');
     socket.waitForBytesWritten(waitMilliseconds);
     // The running instance answers once it has shown itself.
     socket.waitForReadyRead(waitMilliseconds);
@@ -55,10 +63,20 @@ bool SingleInstance::Listen()
     connect(server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* client = server_->nextPendingConnection()) {
             connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            connect(client, &QLocalSocket::readyRead, this, [this, client] {
-                if (!client->readAll().contains("activate"))
+            auto request = std::make_shared<QByteArray>();
+            connect(client, &QLocalSocket::readyRead, this, [this, client, request] {
+                *request += client->readAll();
+                if (!request->endsWith("\n\n"))
                     return;
-                emit ActivationRequested();
+                QList<QByteArray> lines = request->split('\n');
+                request->clear();
+                if (lines.isEmpty() || lines.takeFirst() != activate)
+                    return;
+                QStringList sessions;
+                for (const QByteArray& line : lines)
+                    if (!line.isEmpty())
+                        sessions.push_back(QUrl::fromPercentEncoding(line));
+                emit ActivationRequested(sessions);
                 client->write("shown\n");
             });
         }

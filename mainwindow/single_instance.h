@@ -2,13 +2,14 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QLocalServer;
 
 namespace tandem::mainwindow {
 
 // One running program per user: a second start asks the first to come to
-// the front and then ends.
+// the front, hands it the sessions it was started with, and ends.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -18,15 +19,15 @@ public:
     explicit SingleInstance(QString key = DefaultKey(), QObject* parent = nullptr);
 
     // True when another instance is running; it has been asked to show
-    // itself.
-    bool ActivateRunningInstance();
+    // itself and open `sessions`.
+    bool ActivateRunningInstance(const QStringList& sessions = {});
     // Starts answering later starts; false when that is not possible (the
     // program then simply runs without the guard).
     bool Listen();
 
 signals:
-    // A later start asked this instance to show itself.
-    void ActivationRequested();
+    // A later start asked this instance to show itself and open `sessions`.
+    void ActivationRequested(const QStringList& sessions);
 
 private:
     QString key_;

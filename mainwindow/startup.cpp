@@ -2,6 +2,8 @@
 
 #include "main_window.h"
 #include "progress_status.h"
+#include "single_instance.h"
+#include "window_fit.h"
 
 #include "dirtree.h"
 #include "language_options.h"
@@ -18,7 +20,23 @@
 
 namespace tandem::mainwindow {
 
-void StartUp(Main& window, settings::SettingsStore& store, const platform::Volumes& volumes)
+namespace {
+
+// Reads both panes again; false when the window was closed meanwhile.
+bool refreshPanes(Main& window)
+{
+    for (int pane = 1; pane <= 2; ++pane) {
+        window.Pane(pane).SESFileRefresh();
+        if (window.Closed())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool StartUp(
+    Main& window, settings::SettingsStore& store, const platform::Volumes& volumes, const QStringList& sessions)
 {
     window.LanguageOptions().FillLanguageList();
     window.SetSettingsStore(&store);
@@ -28,28 +46,44 @@ void StartUp(Main& window, settings::SettingsStore& store, const platform::Volum
         for (int pane = 1; pane <= 2; ++pane)
             window.Pane(pane).FolderTree->setDriveLetters(drives);
         settings::LoadSettings(store, window.SettingsControls());
+        FitOnScreen(window);
         for (int pane = 1; pane <= 2; ++pane)
             window.Pane(pane).RefreshNowButton->setEnabled(!window.Pane(pane).AutoRefreshCheck->isChecked());
         QApplication::processEvents();
-        for (int pane = 1; pane <= 2; ++pane)
-            window.Pane(pane).SESFileRefresh();
+        if (!refreshPanes(window))
+            return false;
         for (int pane = 1; pane <= 2; ++pane)
             window.Pane(pane).GoToLastItem(window.Pane(pane).LastDir);
         window.SetColumns();
         QApplication::processEvents();
         window.show();
         QApplication::processEvents();
+        // Now that the window has its frame, the frame is kept on screen too.
+        FitOnScreen(window);
 
         ProgressStatus status(&window);
         status.SetCaption(QStringLiteral("Reading data..."));
         for (int pane = 1; pane <= 2; ++pane) {
             panes::Pane& each = window.Pane(pane);
             each.ForceRefresh = each.AutoRefreshCheck->isChecked();
-            each.SESFileRefresh();
         }
+        if (!refreshPanes(window))
+            return false;
     }
     window.MainFrame->setTitle(QStringLiteral("SES Files"));
     window.SetConvertButton();
+    window.OpenSessions(sessions);
+    return !window.Closed();
+}
+
+void TakeLaterStarts(SingleInstance& instance, Main& window)
+{
+    QObject::connect(&instance, &SingleInstance::ActivationRequested, &window, [&window](const QStringList& sessions) {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+        window.OpenSessions(sessions);
+    });
 }
 
 } // namespace tandem::mainwindow

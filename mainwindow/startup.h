@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 namespace tandem::platform {
 class Volumes;
 }
@@ -11,11 +13,19 @@ class SettingsStore;
 namespace tandem::mainwindow {
 
 class Main;
+class SingleInstance;
 
-// Brings the window up: drives, stored settings, both panes at their
-// remembered folders and read once more behind the "Reading data..."
-// window, and the Combine button. The window saves its settings to `store`
-// when it closes.
-void StartUp(Main& window, settings::SettingsStore& store, const platform::Volumes& volumes);
+// Brings the window up: drives, stored settings, the window whole on a
+// screen, both panes at their remembered folders and read once more behind
+// the "Reading data..." window, the Combine button, and then the session
+// files `sessions` (from the command line) ticked. The window saves its
+// settings to `store` when it closes. False when the window was closed
+// before start-up ended: the program then ends at once.
+bool StartUp(
+    Main& window, settings::SettingsStore& store, const platform::Volumes& volumes, const QStringList& sessions = {});
+
+// Later starts of the program bring `window` to the front and open the
+// sessions they were given.
+void TakeLaterStarts(SingleInstance& instance, Main& window);
 
 } // namespace tandem::mainwindow

@@ -179,9 +179,14 @@ void FileList::SortByColumn(int column)
     checking_ = true;
     sortItems(sortColumn_, sortOrder_);
     checking_ = false;
-    header()->setSortIndicatorShown(true);
-    keptSorted_ = true;
+    SetKeptSorted(true);
     emit ChecksChanged();
+}
+
+void FileList::SetKeptSorted(bool kept)
+{
+    keptSorted_ = kept;
+    header()->setSortIndicatorShown(kept);
 }
 
 int FileList::ColumnOfKey(const QString& key) const

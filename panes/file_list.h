@@ -45,8 +45,9 @@ public:
     void SortByColumn(int column);
     int SortColumn() const { return sortColumn_; }
     Qt::SortOrder SortOrder() const { return sortOrder_; }
-    // Scans switch keeping the list sorted off.
-    void SetKeptSorted(bool kept) { keptSorted_ = kept; }
+    // Scans switch keeping the list sorted off, and the header's arrow with
+    // it, so that it never claims an order the rows are not in.
+    void SetKeptSorted(bool kept);
     bool KeptSorted() const { return keptSorted_; }
 
     // Column widths in twips; columns are found by their keys, the captions.

@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QGroupBox;
+class QLineEdit;
 class QPushButton;
 class QTreeWidgetItem;
 class QWidget;
@@ -37,6 +38,8 @@ public:
     int Index() const { return index_; }
 
     QGroupBox* FolderFrame;
+    // The pane's folder as a path that can be typed or pasted; Enter opens it.
+    QLineEdit* PathBox;
     dirtree::Dirtree* FolderTree;
     QCheckBox* AutoRefreshCheck;
     QCheckBox* ScanSubfoldersCheck;
@@ -57,14 +60,24 @@ public:
     void GoToLastItem(const QString& folder);
     // What a click on a tree node does.
     void FolderSelection(QTreeWidgetItem* node);
+    // Shows `folder` in the tree and lists its sessions, whatever Auto
+    // Refresh says: the user asked for this very folder. False (and
+    // reported) when it is not there.
+    bool OpenFolder(const QString& folder);
+    // Opens the folder of the session file `path` and ticks it; reports a
+    // file that is not there or not listed.
+    void OpenSession(const QString& path);
 
 private:
     void expandedOrCollapsed(QTreeWidgetItem* node);
     void autoRefreshClicked(bool checked);
     void scanSubfoldersClicked();
+    void nameForScreenReaders();
     void clearList();
+    void selectFolder(const QString& key);
     bool wholeDriveConfirmed(const QString& root);
     void scan();
+    QString keyOfFolder(const QString& folder) const;
 
     int index_;
     PaneHost& host_;

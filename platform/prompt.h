@@ -8,13 +8,16 @@ namespace tandem::platform {
 struct Message {
     enum class Icon { Information, Question, Exclamation, Critical };
     enum class Buttons { Ok, OkCancel, YesNo };
-    enum class Answer { Ok, Cancel, Yes, No };
+    enum class Answer { Ok, Cancel, Yes, No, Extra };
 
     Icon icon = Icon::Information;
     std::string title;
     std::string text;
     Buttons buttons = Buttons::Ok;
     Answer defaultAnswer = Answer::Ok;
+    // The caption of one more button beside the others, answered with
+    // Extra; none when empty.
+    std::string extraButton{};
 };
 
 // Every question and message of the program goes through one prompt, so

@@ -1,27 +1,54 @@
 #!/bin/sh
-# Installs the Debian packages that building, testing and benchmarking Tandem
-# need, and only those that are missing. Uses sudo when not run as root.
+# Installs the Debian packages that Tandem needs for one purpose, and only
+# those that are missing. Uses sudo when not run as root.
+#   install-deps.sh [run|test|bench|fuzz]   (default: test)
+#     run    building and running the programs
+#     test   everything `make test` runs: the tests, the sanitizer build, the
+#            fuzz targets, the .deb and the Windows build under Wine
+#     bench  the benchmarks
+#     fuzz   the fuzz targets
 set -eu
 
-packages="
+run="
 g++
 make
 cmake
 qt6-base-dev
-curl
-ca-certificates
-libgtest-dev
-libgmock-dev
-libbenchmark-dev
-clang-format
+"
+fuzz="
 clang
 libclang-rt-14-dev
-fonts-dejavu-core
+"
+bench="
+libbenchmark-dev
+"
+test="
+libgtest-dev
+libgmock-dev
 googletest
+clang-format
+fonts-dejavu-core
+appstream
+dpkg-dev
+file
+curl
+ca-certificates
 g++-mingw-w64-x86-64-posix
 wine
 wine64
+$fuzz
 "
+
+case "${1:-test}" in
+run) packages=$run ;;
+test) packages="$run $test" ;;
+bench) packages="$run $bench" ;;
+fuzz) packages="$run $fuzz" ;;
+*)
+    echo "usage: $0 [run|test|bench|fuzz]" >&2
+    exit 64
+    ;;
+esac
 
 missing=""
 for package in $packages; do

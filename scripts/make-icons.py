@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws Tandem's icon as PNGs and a Windows .ico.
+"""Draws Tandem's icon as PNGs, a Windows .ico and a macOS .icns.
 
 Qt on the build machines has no SVG support, so the images Qt loads are
 rasterised here, once, and kept in the tree: the build needs no Python. The
@@ -15,6 +15,9 @@ import zlib
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 ICON_DIR = ROOT / "mainwindow" / "icons"
 ICO_PATH = ROOT / "app" / "tandem.ico"
+ICNS_PATH = ROOT / "app" / "tandem.icns"
+# The sizes the macOS icon format holds as PNG, with their type codes.
+ICNS_TYPES = {16: b"icp4", 32: b"icp5", 64: b"icp6", 128: b"ic07", 256: b"ic08"}
 SIZES = (16, 32, 48, 64, 128, 256)
 VIEW_BOX = 256.0
 
@@ -113,6 +116,14 @@ def ico(images):
     return directory + entries + b"".join(data for _, data in images)
 
 
+def icns(images):
+    """An Apple icon family: one element per size, each a PNG stream."""
+    elements = b"".join(
+        ICNS_TYPES[size] + struct.pack(">I", 8 + len(data)) + data for size, data in images if size in ICNS_TYPES
+    )
+    return b"icns" + struct.pack(">I", 8 + len(elements)) + elements
+
+
 def main():
     images = []
     for size in SIZES:
@@ -120,6 +131,7 @@ def main():
         (ICON_DIR / f"tandem-{size}.png").write_bytes(data)
         images.append((size, data))
     ICO_PATH.write_bytes(ico(images))
+    ICNS_PATH.write_bytes(icns(images))
 
 
 if __name__ == "__main__":

@@ -69,6 +69,11 @@ void LoadSettings(const SettingsStore& store, const SettingsControls& controls)
     QWidget& main = *controls.window;
     main.move(pixelsFromTwips(readTwips(store, window, QStringLiteral("Left"), 0), main, false),
         pixelsFromTwips(readTwips(store, window, QStringLiteral("Top"), 0), main, true));
+    // Settings of older versions have no size: the window keeps its own.
+    const double width = readTwips(store, window, QStringLiteral("Width"), 0);
+    const double height = readTwips(store, window, QStringLiteral("Height"), 0);
+    if (width > 0 && height > 0)
+        main.resize(pixelsFromTwips(width, main, false), pixelsFromTwips(height, main, true));
 
     for (int pane = 1; pane <= 2; ++pane)
         *controls.lastDir[static_cast<std::size_t>(pane - 1)] =
@@ -112,6 +117,10 @@ void SaveSettings(SettingsStore& store, const SettingsControls& controls)
     const QWidget& main = *controls.window;
     store.Write(window, QStringLiteral("Top"), twipsText(dirtree::TwipsFromPixels(main.y(), main, true)));
     store.Write(window, QStringLiteral("Left"), twipsText(dirtree::TwipsFromPixels(main.x(), main, false)));
+    // A maximised window keeps the size it comes back to.
+    const QSize size = main.isMaximized() ? main.normalGeometry().size() : main.size();
+    store.Write(window, QStringLiteral("Width"), twipsText(dirtree::TwipsFromPixels(size.width(), main, false)));
+    store.Write(window, QStringLiteral("Height"), twipsText(dirtree::TwipsFromPixels(size.height(), main, true)));
     for (int pane = 1; pane <= 2; ++pane)
         store.Write(paths, paneKey("LastDir", pane), *controls.lastDir[static_cast<std::size_t>(pane - 1)]);
     store.Write(paths, QStringLiteral("TargDir"), controls.targetTextBox->text().trimmed());
@@ -137,7 +146,13 @@ void SaveSettings(SettingsStore& store, const SettingsControls& controls)
         platform::Message message;
         message.icon = platform::Message::Icon::Information;
         message.title = "For Information...";
-        message.text = "Access to the Windows Registry failed and the current Tandem settings could not be saved.";
+        const QString file = store.FileName();
+        message.text = file.isEmpty()
+            ? "Access to the Windows Registry failed and the current Tandem settings could not be saved."
+            : (QStringLiteral("Access to the settings file failed and the current Tandem settings could not be "
+                              "saved.\r\n") +
+                  file)
+                  .toStdString();
         platform::CurrentPrompt().Show(message);
     }
 }

@@ -39,7 +39,22 @@ void QSettingsStore::DeleteSection(const QString& section) { settings_->remove(s
 bool QSettingsStore::Save()
 {
     settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    if (settings_->status() != QSettings::FormatError)
+        return settings_->status() == QSettings::NoError;
+    // A line that was no setting leaves its mark on the status for good and
+    // hides whether the writing worked: the file read back tells.
+    const QSettings written(settings_->fileName(), settings_->format());
+    if (written.status() == QSettings::AccessError)
+        return false;
+    for (const QString& key : settings_->allKeys())
+        if (written.value(key) != settings_->value(key))
+            return false;
+    return true;
+}
+
+QString QSettingsStore::FileName() const
+{
+    return settings_->format() == QSettings::NativeFormat ? QString() : settings_->fileName();
 }
 
 } // namespace tandem::settings

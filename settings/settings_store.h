@@ -16,11 +16,14 @@ public:
     virtual void DeleteSection(const QString& section) = 0;
     // Makes the writes last; false when they could not be stored.
     virtual bool Save() = 0;
+    // The file the settings live in; empty for the Windows registry.
+    virtual QString FileName() const { return {}; }
 };
 
 // The program's store: the registry under HKEY_CURRENT_USER on Windows, an
 // INI file in the user's configuration folder elsewhere; each section is a
-// group. A store over a given INI file serves tests.
+// group. A store over a given INI file serves tests. Lines of the file that
+// are no settings are passed over.
 class QSettingsStore : public SettingsStore {
 public:
     QSettingsStore();
@@ -31,7 +34,7 @@ public:
     void DeleteSection(const QString& section) override;
     bool Save() override;
 
-    QString FileName() const { return settings_->fileName(); }
+    QString FileName() const override;
 
 private:
     std::unique_ptr<QSettings> settings_;

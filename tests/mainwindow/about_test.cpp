@@ -5,7 +5,10 @@
 #include "web_page.h"
 
 #include <QDate>
+#include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -134,6 +137,24 @@ TEST_F(AboutTest, ClickingAnywhereElseClosesTheBox)
     about_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(about_.get()));
     QTest::mouseClick(about_->windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    EXPECT_FALSE(about_->isVisible());
+    EXPECT_EQ(pagesOpened_, 0);
+}
+
+TEST_F(AboutTest, ShowsTheLicenceAndTheQtVersionAndClosesWithOk)
+{
+    QFile licence(QStringLiteral(TANDEM_LICENSE));
+    ASSERT_TRUE(licence.open(QIODevice::ReadOnly));
+    const auto* text = about_->findChild<QPlainTextEdit*>();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->toPlainText(), QString::fromUtf8(licence.readAll()));
+    bool qtVersionShown = false;
+    for (const QLabel* label : about_->findChildren<QLabel*>())
+        qtVersionShown = qtVersionShown || label->text().contains(QString::fromLatin1(qVersion()));
+    EXPECT_TRUE(qtVersionShown);
+    auto* ok = about_->findChild<QPushButton*>();
+    ASSERT_NE(ok, nullptr);
+    ClickOn(ok);
     EXPECT_FALSE(about_->isVisible());
     EXPECT_EQ(pagesOpened_, 0);
 }

@@ -43,6 +43,8 @@ TEST_F(CombineTest, IntoFile1sFolder)
 {
     ScriptedPrompt prompt;
     prompt.Answer(Answer::Yes);
+    prompt.Answer(Answer::Extra);
+    UrlRecorder fileManager(QStringLiteral("file"));
     QTest::mouseClick(window_->ConvertButton, Qt::LeftButton);
     ASSERT_EQ(prompt.Shown().size(), 2u);
     const platform::Message& confirmation = prompt.Shown()[0];
@@ -59,6 +61,9 @@ TEST_F(CombineTest, IntoFile1sFolder)
         file("Other/four.sesx") + "\r\n appended to \r\n" + file("Sessions/one.sesx") +
             "\r\n\r\nThe new file is called \r\n\r\n" + output);
     EXPECT_TRUE(fs::exists(output));
+    // "Open Folder" shows the new file's folder.
+    EXPECT_EQ(prompt.Shown()[1].extraButton, "Open Folder");
+    EXPECT_EQ(fileManager.opened, QList<QUrl>{ QUrl::fromLocalFile(QString::fromStdString(file("Sessions"))) });
     // Nothing is read again afterwards: the new file is not in the list yet.
     EXPECT_EQ(FileNames(1), (std::vector<std::string>{ "one.sesx", "two.sesx" }));
 }

@@ -12,14 +12,17 @@
 #include "drive_types.h"
 
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -47,13 +50,38 @@ public:
         for (const auto* status : findChildren<mainwindow::ProgressStatus*>())
             statusShown = statusShown || status->isVisible();
         statusShownWhileTitled.push_back(statusShown);
+        titles.push_back(title);
         Main::SetWindowTitle(title);
+        if (onTitle)
+            onTitle(title);
     }
     std::vector<bool> framesEnabledWhileTitled;
     std::vector<bool> statusShownWhileTitled;
+    std::vector<QString> titles;
+    // What the user does while the title shows `title`.
+    std::function<void(const QString& title)> onTitle;
 
 private:
     QString programFolder_;
+};
+
+// Records the addresses the window hands to the system (the browser, the
+// file manager) for one scheme, while it lives.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    explicit UrlRecorder(QString scheme)
+        : scheme_(std::move(scheme))
+    {
+        QDesktopServices::setUrlHandler(scheme_, this, "open");
+    }
+    ~UrlRecorder() override { QDesktopServices::unsetUrlHandler(scheme_); }
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.push_back(url); }
+
+private:
+    QString scheme_;
 };
 
 // A small but whole session: the window's tests combine real files.

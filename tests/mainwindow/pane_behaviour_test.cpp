@@ -1,6 +1,12 @@
 #include "main_window_fixture.h"
 #include "scripted_prompt.h"
 
+#include <QCompleter>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
+
 namespace tandem::test {
 namespace {
 
@@ -36,10 +42,137 @@ TEST_F(MainWindowTest, WithAutoRefreshEveryClickScans)
     EXPECT_TRUE(window_->MainFrame->isEnabled());
     EXPECT_TRUE(window_->ButtonFrame->isEnabled());
 
-    // Including subfolders scans again at once.
+    // Including subfolders scans again at once, and the rows are in scan
+    // order again: the header shows no sort arrow.
+    Pane(2).FileList->SortByColumn(panes::FileList::File);
+    EXPECT_TRUE(Pane(2).FileList->header()->isSortIndicatorShown());
     Pane(2).ScanSubfoldersCheck->setChecked(true);
     EXPECT_EQ(FileNames(2), (Names{ "one.sesx", "three.sesx", "two.sesx" }));
+    EXPECT_FALSE(Pane(2).FileList->header()->isSortIndicatorShown());
     EXPECT_EQ(FileNames(1), Names{});
+}
+
+TEST_F(MainWindowTest, AFolderChosenWithTheKeysIsScannedOnceTheKeysRest)
+{
+    Pane(1).AutoRefreshCheck->setChecked(true);
+    dirtree::DirtreeView& view = Pane(1).FolderTree->TreeView1();
+    window_->activateWindow();
+    view.setFocus();
+    view.setCurrentItem(Node(1, Key("Other")));
+    window_->titles.clear();
+    QTest::keyClick(&view, Qt::Key_Down);
+    QTest::keyClick(&view, Qt::Key_Down);
+    EXPECT_TRUE(window_->titles.empty());
+    const QString chosen = dirtree::DirtreeNodes::Key(view.currentItem());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Pane(1).LastDir == chosen; }, 5000));
+    // Only the folder the keys stopped on was read.
+    for (const QString& title : window_->titles)
+        EXPECT_EQ(
+            title.startsWith(QLatin1String("Reading")), title.startsWith(QStringLiteral("Reading ") + chosen.toLower()))
+            << title.toStdString();
+
+    // Enter scans at once.
+    view.setCurrentItem(Node(1, Key("Other")));
+    QTest::keyClick(&view, Qt::Key_Return);
+    EXPECT_EQ(FileNames(1), Names{ "four.sesx" });
+}
+
+TEST_F(MainWindowTest, EscOrCancelStopsAScanAndTheWindowStays)
+{
+    Pane(1).AutoRefreshCheck->setChecked(true);
+    Pane(1).ScanSubfoldersCheck->setChecked(true);
+    for (const bool withEsc : { true, false }) {
+        bool cancelShown = false;
+        window_->onTitle = [&](const QString& title) {
+            if (!title.startsWith(QLatin1String("Reading")) || cancelShown)
+                return;
+            cancelShown = window_->CancelButton->isVisible();
+            if (withEsc)
+                QTest::keyClick(window_.get(), Qt::Key_Escape);
+            else
+                QTest::mouseClick(window_->CancelButton, Qt::LeftButton);
+        };
+        ClickNode(1, Node(1, Key("Sessions")));
+        window_->onTitle = nullptr;
+        EXPECT_TRUE(cancelShown);
+        EXPECT_EQ(FileNames(1), Names{}) << withEsc;
+        EXPECT_TRUE(window_->isVisible());
+        EXPECT_TRUE(window_->MainFrame->isEnabled());
+        EXPECT_FALSE(window_->CancelButton->isVisible());
+    }
+}
+
+TEST_F(MainWindowTest, SessionsHandedOverDuringAScanOpenOnceItStops)
+{
+    Pane(1).AutoRefreshCheck->setChecked(true);
+    bool handed = false;
+    window_->onTitle = [&](const QString& title) {
+        if (title.startsWith(QLatin1String("Reading")) && !handed) {
+            handed = true;
+            window_->OpenSessions({ Key("Other/four.sesx") });
+        }
+    };
+    ClickNode(1, Node(1, Key("Sessions")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Pane(1).FileList->CheckedKey() == Key("Other/four.sesx"); }, 5000));
+    window_->onTitle = nullptr;
+    EXPECT_EQ(FileNames(1), Names{ "four.sesx" });
+}
+
+TEST_F(MainWindowTest, APathTypedIntoThePathBoxOpensOnEnter)
+{
+    QLineEdit& box = *Pane(2).PathBox;
+    window_->activateWindow();
+    box.setFocus();
+    box.clear();
+    QTest::keyClicks(&box, QString::fromStdString(Root()) + QStringLiteral("Ses"));
+    ASSERT_EQ(box.completer()->completionCount(), 1);
+    EXPECT_EQ(box.completer()->currentCompletion(), Key("Sessions"));
+    box.setText(Key("Other") + QLatin1Char('/'));
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_EQ(FileNames(2), Names{ "four.sesx" });
+    EXPECT_EQ(dirtree::DirtreeNodes::Key(Pane(2).FolderTree->SelectedItem()), Key("Other"));
+
+    ScriptedPrompt prompt;
+    box.setText(Key("Nowhere"));
+    QTest::keyClick(&box, Qt::Key_Return);
+    ASSERT_EQ(prompt.Shown().size(), 1u);
+    EXPECT_EQ(QString::fromStdString(prompt.Shown()[0].text),
+        QStringLiteral("Cannot access the selected item ") + Key("Nowhere"));
+    EXPECT_EQ(FileNames(2), Names{ "four.sesx" });
+}
+
+TEST_F(MainWindowTest, DroppedSessionsAndFolders)
+{
+    const auto drop = [&](const std::vector<std::string>& relative, const QWidget* target) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const std::string& path : relative)
+            urls.push_back(QUrl::fromLocalFile(QString::fromStdString(Root() + path)));
+        data.setUrls(urls);
+        const QPointF at = target->mapTo(window_.get(), target->rect().center());
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &dropped);
+        return true;
+    };
+    // One session on a pane: its folder in that pane, ticked.
+    ASSERT_TRUE(drop({ "Other/four.sesx" }, Pane(2).FileList));
+    EXPECT_EQ(Pane(2).FileList->CheckedKey(), Key("Other/four.sesx"));
+    EXPECT_EQ(Pane(1).FileList->Count(), 0);
+    // Two anywhere: the first in pane 1, the second in pane 2.
+    ASSERT_TRUE(drop({ "Sessions/two.sesx", "top.sesx" }, window_->ConvertButton));
+    EXPECT_EQ(Pane(1).FileList->CheckedKey(), Key("Sessions/two.sesx"));
+    EXPECT_EQ(Pane(2).FileList->CheckedKey(), Key("top.sesx"));
+    EXPECT_TRUE(window_->ConvertButton->isEnabled());
+    // A folder on a pane opens there.
+    ASSERT_TRUE(drop({ "Sessions/Sub" }, Pane(1).FolderTree));
+    EXPECT_EQ(FileNames(1), Names{ "three.sesx" });
+    // Anything else is refused.
+    std::ofstream(base_ / "s" / "notes.txt") << "x";
+    EXPECT_FALSE(drop({ "notes.txt" }, Pane(1).FileList));
 }
 
 TEST_F(MainWindowTest, TogglingAutoRefresh)

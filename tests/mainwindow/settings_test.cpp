@@ -4,8 +4,10 @@
 #include "language_options.h"
 #include "settings_io.h"
 #include "settings_store.h"
+#include "twips.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -39,11 +41,13 @@ public:
         ++saves;
         return saveSucceeds;
     }
+    QString FileName() const override { return fileName; }
 
     std::map<QString, QString> values;
     std::vector<QString> operations;
     int saves = 0;
     bool saveSucceeds = true;
+    QString fileName;
 };
 
 class SettingsTest : public MainWindowTest {
@@ -81,6 +85,8 @@ TEST_F(SettingsTest, FirstRunTakesTheDefaults)
     EXPECT_FALSE(window_->LanguageList->isEnabledTo(window_->ButtonFrame));
     EXPECT_EQ(window_->ColumnWidths[0], (std::array<double, 4>{ 3350, 2880, 1800, 1500 }));
     EXPECT_EQ(window_->ColumnWidths[1], (std::array<double, 4>{ 3350, 2880, 1800, 1500 }));
+    // Settings without a size keep the designed one.
+    EXPECT_NEAR(dirtree::TwipsFromPixels(window_->centralWidget()->width(), *window_), 15915, 15);
 }
 
 TEST_F(SettingsTest, OutOfRangeValuesFallBack)
@@ -134,11 +140,11 @@ TEST_F(SettingsTest, SavingClearsTheSectionsThenWritesEveryKeyInOrder)
     store_.operations.clear();
     settings::SaveSettings(store_, window_->SettingsControls());
     const std::vector<QString> expected = { "delete WINDOW", "delete PATHS", "delete SETTINGS", "WINDOW/Top",
-        "WINDOW/Left", "PATHS/LastDir1", "PATHS/LastDir2", "PATHS/TargDir", "SETTINGS/Target", "SETTINGS/AutoRefresh1",
-        "SETTINGS/AutoRefresh2", "SETTINGS/ScanSubfolders1", "SETTINGS/ScanSubfolders2", "SETTINGS/Language",
-        "SETTINGS/ColWidthFolder1", "SETTINGS/ColWidthFile1", "SETTINGS/ColWidthCreated1", "SETTINGS/ColWidthBytes1",
-        "SETTINGS/ColWidthFolder2", "SETTINGS/ColWidthFile2", "SETTINGS/ColWidthCreated2", "SETTINGS/ColWidthBytes2",
-        "SETTINGS/NonEnglish" };
+        "WINDOW/Left", "WINDOW/Width", "WINDOW/Height", "PATHS/LastDir1", "PATHS/LastDir2", "PATHS/TargDir",
+        "SETTINGS/Target", "SETTINGS/AutoRefresh1", "SETTINGS/AutoRefresh2", "SETTINGS/ScanSubfolders1",
+        "SETTINGS/ScanSubfolders2", "SETTINGS/Language", "SETTINGS/ColWidthFolder1", "SETTINGS/ColWidthFile1",
+        "SETTINGS/ColWidthCreated1", "SETTINGS/ColWidthBytes1", "SETTINGS/ColWidthFolder2", "SETTINGS/ColWidthFile2",
+        "SETTINGS/ColWidthCreated2", "SETTINGS/ColWidthBytes2", "SETTINGS/NonEnglish" };
     EXPECT_EQ(store_.operations, expected);
     EXPECT_EQ(store_.values.count(QStringLiteral("SETTINGS/Obsolete")), 0u);
     EXPECT_EQ(store_.saves, 1);
@@ -164,19 +170,61 @@ TEST_F(SettingsTest, ColumnWidthsComeBackOnTheirOwnColumns)
 
 TEST_F(SettingsTest, AFailedSaveIsReportedAndClosingGoesOn)
 {
+    struct Case {
+        const char* file;
+        std::string text;
+    };
+    for (const Case& each : { Case{ "",
+                                  "Access to the Windows Registry failed and the current Tandem settings could not "
+                                  "be saved." },
+             Case{ "/home/u/.config/Tandem/Tandem.ini",
+                 "Access to the settings file failed and the current Tandem "
+                 "settings could not be saved.\r\n/home/u/.config/Tandem/Tandem.ini" } }) {
+        ScriptedPrompt prompt;
+        RecordingStore store;
+        store.saveSucceeds = false;
+        store.fileName = QLatin1String(each.file);
+        window_ = std::make_unique<TestMain>(volumes_, Key("Program"));
+        window_->show();
+        window_->SetSettingsStore(&store);
+        window_->close();
+        EXPECT_FALSE(window_->isVisible());
+        ASSERT_EQ(prompt.Shown().size(), 1u);
+        EXPECT_EQ(prompt.Shown()[0].title, "For Information...");
+        EXPECT_EQ(prompt.Shown()[0].text, each.text);
+        // Closing again does not save twice.
+        window_->show();
+        window_->close();
+        EXPECT_EQ(store.saves, 1);
+    }
+}
+
+TEST_F(SettingsTest, AnIniFileWithAStrayLineSavesWithoutAlarmAndAnUnwritableOneIsNamed)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("Tandem.ini"));
+    std::ofstream(file.toStdString()) << "[SETTINGS]\nTarget=2\nthis is no setting\n\x01\x02\n";
+    {
+        settings::QSettingsStore store(file);
+        settings::LoadSettings(store, window_->SettingsControls());
+        EXPECT_TRUE(window_->TargetOption[1]->isChecked());
+        window_->TargetOption[2]->setChecked(true);
+        ScriptedPrompt prompt;
+        settings::SaveSettings(store, window_->SettingsControls());
+        EXPECT_TRUE(prompt.Shown().empty());
+    }
+    EXPECT_EQ(settings::QSettingsStore(file).Read(QStringLiteral("SETTINGS"), QStringLiteral("Target"), QString()),
+        QStringLiteral("3"));
+
+    // A folder where the file should be can be neither read nor written.
+    const QString blocked = folder.filePath(QStringLiteral("Blocked.ini"));
+    QDir().mkpath(blocked);
+    settings::QSettingsStore store(blocked);
     ScriptedPrompt prompt;
-    store_.saveSucceeds = false;
-    window_->SetSettingsStore(&store_);
-    window_->close();
-    EXPECT_FALSE(window_->isVisible());
+    settings::SaveSettings(store, window_->SettingsControls());
     ASSERT_EQ(prompt.Shown().size(), 1u);
-    EXPECT_EQ(prompt.Shown()[0].title, "For Information...");
-    EXPECT_EQ(prompt.Shown()[0].text,
-        "Access to the Windows Registry failed and the current Tandem settings could not be saved.");
-    // Closing again does not save twice.
-    window_->show();
-    window_->close();
-    EXPECT_EQ(store_.saves, 1);
+    EXPECT_NE(QString::fromStdString(prompt.Shown()[0].text).indexOf(QStringLiteral("settings file")), -1);
+    EXPECT_TRUE(QString::fromStdString(prompt.Shown()[0].text).endsWith(blocked));
 }
 
 TEST_F(SettingsTest, AnIniStoreKeepsTheValuesBetweenRuns)
@@ -186,10 +234,13 @@ TEST_F(SettingsTest, AnIniStoreKeepsTheValuesBetweenRuns)
     Pane(1).LastDir = Key("Sessions");
     window_->TargetOption[1]->setChecked(true);
     Pane(2).ScanSubfoldersCheck->setChecked(true);
+    window_->resize(window_->width() + 120, window_->height() + 80);
+    const QSize size = window_->size();
     {
         settings::QSettingsStore store(file);
         settings::SaveSettings(store, window_->SettingsControls());
     }
+    window_->resize(size - QSize(200, 100));
     Pane(1).LastDir.clear();
     window_->TargetOption[0]->setChecked(true);
     Pane(2).ScanSubfoldersCheck->setChecked(false);
@@ -198,6 +249,7 @@ TEST_F(SettingsTest, AnIniStoreKeepsTheValuesBetweenRuns)
     EXPECT_EQ(Pane(1).LastDir, Key("Sessions"));
     EXPECT_TRUE(window_->TargetOption[1]->isChecked());
     EXPECT_TRUE(Pane(2).ScanSubfoldersCheck->isChecked());
+    EXPECT_EQ(window_->size(), size);
     EXPECT_EQ(
         store.Read(QStringLiteral("SETTINGS"), QStringLiteral("ScanSubfolders2"), QString()), QStringLiteral("1"));
 }

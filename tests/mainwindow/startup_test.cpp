@@ -97,24 +97,63 @@ TEST_F(StartUpTest, TheStatusWindowShowsWhileThePanesAreRead)
     EXPECT_EQ(window_->findChildren<mainwindow::ProgressStatus*>().size(), 0);
 }
 
-TEST(SingleInstance, ASecondStartActivatesTheFirstAndEnds)
+TEST_F(StartUpTest, SessionsGivenAtStartAreTicked)
 {
+    settings::QSettingsStore store(iniFile_);
+    ASSERT_TRUE(mainwindow::StartUp(*window_, store, volumes_, { Key("Sessions/two.sesx"), Key("Other/four.sesx") }));
+    EXPECT_EQ(Pane(1).FileList->CheckedKey(), Key("Sessions/two.sesx"));
+    EXPECT_EQ(Pane(2).FileList->CheckedKey(), Key("Other/four.sesx"));
+    EXPECT_TRUE(window_->ConvertButton->isEnabled());
+}
+
+TEST_F(StartUpTest, ClosingWhileStartUpReadsEndsItAtOnce)
+{
+    settings::QSettingsStore store(iniFile_);
+    for (const char* key : { "AutoRefresh1", "AutoRefresh2", "ScanSubfolders1" })
+        store.Write(QStringLiteral("SETTINGS"), QLatin1String(key), QStringLiteral("1"));
+    store.Write(QStringLiteral("PATHS"), QStringLiteral("LastDir1"), Key("Sessions"));
+    store.Write(QStringLiteral("PATHS"), QStringLiteral("LastDir2"), Key("Other"));
+    window_->onTitle = [&](const QString& title) {
+        if (title.startsWith(QLatin1String("Reading")) && window_->isVisible())
+            window_->close();
+    };
+    EXPECT_FALSE(mainwindow::StartUp(*window_, store, volumes_));
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(FileNames(1), std::vector<std::string>{});
+    // Pane 2 was never read.
+    EXPECT_EQ(std::count_if(window_->titles.begin(), window_->titles.end(),
+                  [&](const QString& title) { return title.contains(Key("Other").toLower()); }),
+        0);
+    // The settings were saved on the way out.
+    EXPECT_EQ(settings::QSettingsStore(iniFile_).Read(QStringLiteral("PATHS"), QStringLiteral("LastDir2"), QString()),
+        Key("Other"));
+}
+
+TEST_F(StartUpTest, ASecondStartHandsItsSessionsToTheFirstAndEnds)
+{
+    EXPECT_FALSE(mainwindow::SingleInstance(QStringLiteral("Tandem-nobody-listens")).ActivateRunningInstance());
     mainwindow::SingleInstance first;
     ASSERT_TRUE(first.Listen());
+    mainwindow::TakeLaterStarts(first, *window_);
     QSignalSpy activations(&first, &mainwindow::SingleInstance::ActivationRequested);
     QProcess second;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     second.setProcessEnvironment(environment);
+    // Paths as a shell in drive S's root passes them.
+    second.setWorkingDirectory(QString::fromStdString(Root()));
     QEventLoop loop;
     QObject::connect(&second, &QProcess::finished, &loop, &QEventLoop::quit);
     QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-    second.start(QStringLiteral(TANDEM_APP_PATH), {});
+    second.start(QStringLiteral(TANDEM_APP_PATH), { QStringLiteral("Other/four.sesx"), QStringLiteral("top.sesx") });
     loop.exec();
     ASSERT_EQ(second.state(), QProcess::NotRunning);
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_EQ(activations.count(), 1);
+    ASSERT_EQ(activations.count(), 1);
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_EQ(Pane(1).FileList->CheckedKey(), Key("Other/four.sesx"));
+    EXPECT_EQ(Pane(2).FileList->CheckedKey(), Key("top.sesx"));
 }
 
 } // namespace

@@ -27,7 +27,13 @@ public:
         if (titles_.empty() || titles_.back() != title)
             titles_.push_back(title);
     }
+    bool ScanCancelled() const override
+    {
+        return cancelAfterTitles >= 0 && static_cast<int>(titles_.size()) > cancelAfterTitles;
+    }
     const std::vector<QString>& Titles() const { return titles_; }
+    // The user stops the scan once this many titles were shown.
+    int cancelAfterTitles = -1;
 
 private:
     QString title_ = QStringLiteral("Tandem");
@@ -166,47 +172,77 @@ private:
     bool switched_;
 };
 
-TEST_F(SessionScanTest, UnreadableFolderIsReportedAndTheWalkGoesOn)
+TEST_F(SessionScanTest, UnreadableFoldersAreCollectedAndTheWalkGoesOn)
 {
     fs::permissions(root_ / "Top" / "A", fs::perms::none);
+    fs::permissions(root_ / "Top" / "B", fs::perms::none);
     test::ScriptedPrompt prompt;
+    ScanOutcome outcome;
     {
         NotRoot user;
         if (!user.Possible())
             GTEST_SKIP() << "cannot leave root to meet a closed folder";
-        FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), true);
+        outcome = FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), true);
     }
-    ASSERT_EQ(prompt.Shown().size(), 1u);
-    EXPECT_EQ(prompt.Shown()[0].title, "Error");
-    EXPECT_EQ(QString::fromStdString(prompt.Shown()[0].text),
-        QStringLiteral("Cannot access the selected item ") + folder("Top/A"));
-    EXPECT_EQ(list_.Count(), 4); // x, y, empty and B's
+    EXPECT_TRUE(prompt.Shown().empty());
+    std::sort(outcome.unreadable.begin(), outcome.unreadable.end());
+    EXPECT_EQ(outcome.unreadable, (std::vector<QString>{ folder("Top/A"), folder("Top/B") }));
+    EXPECT_FALSE(outcome.cancelled);
+    EXPECT_EQ(list_.Count(), 3); // x, y and empty
     EXPECT_EQ(window_.WindowTitle(), QStringLiteral("Tandem"));
 }
 
-TEST_F(SessionScanTest, MissingTopFolderIsReported)
+TEST_F(SessionScanTest, MissingTopFolderAndUnreadableFile)
 {
-    test::ScriptedPrompt prompt;
-    FullDirFileList(list_, window_, top() + QStringLiteral("/Gone"), QStringLiteral("*.sesx"), true);
-    ASSERT_EQ(prompt.Shown().size(), 1u);
-    EXPECT_EQ(prompt.Shown()[0].icon, platform::Message::Icon::Critical);
+    auto outcome = FullDirFileList(list_, window_, top() + QStringLiteral("/Gone"), QStringLiteral("*.sesx"), true);
+    EXPECT_EQ(outcome.unreadable, std::vector<QString>{ folder("Top/Gone") });
     EXPECT_EQ(list_.Count(), 0);
-}
 
-TEST_F(SessionScanTest, AFileThatCannotBeReadIsReportedAndSkipped)
-{
-    test::ScriptedPrompt prompt;
     const auto vanishing = [](const std::string& path, platform::FileFacts& facts) {
         if (path.size() >= 7 && path.compare(path.size() - 7, 7, "/y.sesx") == 0)
             return platform::ErrorNumber::FileNotFound;
         return platform::ReadFileFacts(path, facts);
     };
-    FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), false, vanishing);
-    ASSERT_EQ(prompt.Shown().size(), 2u);
-    EXPECT_EQ(prompt.Shown()[0].text, "Error 53.  File not found");
-    EXPECT_EQ(QString::fromStdString(prompt.Shown()[1].text),
-        QStringLiteral("Cannot access the selected item ") + folder("Top"));
+    outcome = FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), false, vanishing);
+    EXPECT_EQ(
+        outcome.unreadable, std::vector<QString>{ folder("Top") + QStringLiteral(" (Error 53.  File not found)") });
     EXPECT_EQ(list_.Count(), 2);
+}
+
+TEST_F(SessionScanTest, ACancelledScanStopsWhereItIs)
+{
+    window_.cancelAfterTitles = 0;
+    const ScanOutcome outcome = FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), true);
+    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_EQ(list_.Count(), 0);
+    EXPECT_EQ(window_.WindowTitle(), QStringLiteral("Tandem"));
+}
+
+TEST(ScanReport, OneMessageNamesTheFirstFewFolders)
+{
+    struct Case {
+        int folders;
+        std::string text;
+    };
+    const Case cases[] = {
+        { 0, "" },
+        { 1, "1 folder could not be read:\r\n/f1/" },
+        { 3, "3 folders could not be read:\r\n/f1/\r\n/f2/\r\n/f3/" },
+        { 7, "7 folders could not be read:\r\n/f1/\r\n/f2/\r\n/f3/\r\n/f4/\r\n/f5/\r\n(and 2 more)" },
+    };
+    for (const Case& each : cases) {
+        test::ScriptedPrompt prompt;
+        std::vector<QString> folders;
+        for (int i = 1; i <= each.folders; ++i)
+            folders.push_back(QStringLiteral("/f%1/").arg(i));
+        ReportUnreadable(folders);
+        ASSERT_EQ(prompt.Shown().size(), each.text.empty() ? 0u : 1u) << each.folders;
+        if (each.text.empty())
+            continue;
+        EXPECT_EQ(prompt.Shown()[0].text, each.text);
+        EXPECT_EQ(prompt.Shown()[0].title, "Error");
+        EXPECT_EQ(prompt.Shown()[0].icon, platform::Message::Icon::Critical);
+    }
 }
 
 } // namespace
