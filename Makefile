@@ -13,8 +13,8 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 all: build
 
-# What each purpose needs: `make run` only the compiler, CMake, Qt and
-# pugixml; the test tools, cross compilers and Wine come with `make test`.
+# What each purpose needs: `make run` only the compiler, CMake and Qt;
+# the test tools, cross compilers and Wine come with `make test`.
 deps:
 	scripts/install-deps.sh test
 deps-run:
