@@ -40,20 +40,27 @@ std::optional<BenchOptions> ParseBenchOptions(int argc, char** argv, std::string
     for (int position = 1; position < argc; ++position) {
         const std::string_view argument = argv[position];
         std::string_view value;
-        if (argument == "--mb" && position + 1 < argc)
+        std::uint64_t* target = &options.sessionBytes;
+        if ((argument == "--mb" || argument == "--large-mb") && position + 1 < argc)
             value = argv[++position];
         else if (argument.substr(0, 5) == "--mb=")
             value = argument.substr(5);
+        else if (argument.substr(0, 11) == "--large-mb=")
+            value = argument.substr(11);
         else {
-            error = "unknown argument \"" + std::string(argument) + "\"; use --mb N or --benchmark_* options";
+            error =
+                "unknown argument \"" + std::string(argument) + "\"; use --mb N, --large-mb N or --benchmark_* options";
             return std::nullopt;
         }
+        if (argument.substr(0, 10) == "--large-mb")
+            target = &options.largeSessionBytes;
         const auto bytes = megabytes(value);
         if (!bytes) {
-            error = "--mb needs a whole number of megabytes, not \"" + std::string(value) + "\"";
+            error = std::string(argument.substr(0, argument.find('='))) + " needs a whole number of megabytes, not \"" +
+                std::string(value) + "\"";
             return std::nullopt;
         }
-        options.sessionBytes = *bytes;
+        *target = *bytes;
     }
     return options;
 }

@@ -7,11 +7,13 @@ namespace tandem::bench {
 namespace {
 
 constexpr std::string_view Indentation = "                                                                ";
+constexpr std::string_view Tabs = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
 
 } // namespace
 
-LineSink::LineSink(const std::string& path)
-    : file_(std::fopen(path.c_str(), "wb"))
+LineSink::LineSink(const std::string& path, Layout layout)
+    : layout_(layout)
+    , file_(std::fopen(path.c_str(), "wb"))
     , path_(path)
 {
     if (!file_)
@@ -27,9 +29,10 @@ LineSink::~LineSink()
 
 void LineSink::Line(int depth, std::string_view text)
 {
-    Raw(Indentation.substr(0, static_cast<std::size_t>(depth) * 2));
+    const auto levels = static_cast<std::size_t>(depth);
+    Raw(layout_.tabs ? Tabs.substr(0, levels) : Indentation.substr(0, levels * 2));
     Raw(text);
-    Raw("\n");
+    Raw(layout_.lineEnd);
 }
 
 void LineSink::Raw(std::string_view text)

@@ -7,22 +7,32 @@
 
 namespace tandem::bench {
 
-// Writes a session one LF-terminated line at a time through stdio's buffer,
+// How a generated session's lines are laid out: Audition's own LF and two
+// spaces a level, or what other editors leave behind.
+struct Layout {
+    std::string_view lineEnd = "\n";
+    bool tabs = false;
+};
+
+// Writes a session one line at a time through stdio's buffer,
 // so writing a session of any size takes the same little memory. A sink
 // made without a path only counts bytes: the generator uses one to learn
 // how large a session turns out before it decides how many tracks to write.
 class LineSink {
 public:
-    LineSink() = default;
+    explicit LineSink(Layout layout = {})
+        : layout_(layout)
+    {
+    }
     // Throws std::runtime_error when the file cannot be created.
-    explicit LineSink(const std::string& path);
+    LineSink(const std::string& path, Layout layout);
     ~LineSink();
     LineSink(const LineSink&) = delete;
     LineSink& operator=(const LineSink&) = delete;
 
-    // The text indented by two spaces per level of `depth`.
+    // The text indented by two spaces, or a TAB, per level of `depth`.
     void Line(int depth, std::string_view text);
-    void Blank() { Raw("\n"); }
+    void Blank() { Raw(layout_.lineEnd); }
     void Raw(std::string_view text);
     // Throws std::runtime_error when any write failed.
     void Close();
@@ -30,6 +40,7 @@ public:
     std::uint64_t Bytes() const { return bytes_; }
 
 private:
+    Layout layout_;
     std::FILE* file_ = nullptr;
     std::string path_;
     std::uint64_t bytes_ = 0;

@@ -1,6 +1,7 @@
 #include "append_session.h"
 #include "bench_options.h"
 #include "combined_check.h"
+#include "merge_check.h"
 #include "micro_benchmarks.h"
 #include "plain_copy.h"
 #include "process_measures.h"
@@ -10,6 +11,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -23,9 +25,12 @@ namespace {
 
 using namespace tandem::bench;
 
-constexpr int Rounds = 5;
-constexpr double TimeRatioTarget = 3;
-constexpr double MemoryRatioTarget = 2;
+// Alternating runs, the median of each side.
+constexpr int Rounds = 7;
+// The merge against `cat a b > copy; sync copy`, at any size.
+constexpr double TimeRatioTarget = 1.5;
+// Private (anonymous) memory of the merge against its input.
+constexpr double MemoryRatioTarget = 0.3;
 // The check after a merge (both inputs and the combined session) adds at
 // most half the merge's time, in at most half the combined session's size.
 constexpr double CheckRatioTarget = 0.5;
@@ -34,6 +39,8 @@ constexpr double CheckMemoryRatioTarget = 0.5;
 constexpr double DeepRatioTarget = 2;
 constexpr std::uint64_t NestedSessionBytes = 4'000'000;
 constexpr std::uint64_t SmallSessionBytes = 1'000'000;
+// The layout the merge must normalise most of: CR LF and TABs.
+constexpr Layout EditedLayout{ "\r\n", true };
 
 double megabytes(std::uint64_t bytes) { return static_cast<double>(bytes) / 1e6; }
 
@@ -44,15 +51,15 @@ struct SessionPair {
     std::uint64_t bytes = 0;
 };
 
-SessionPair generatePair(
-    const TempFolder& folder, std::string_view tag, std::uint64_t seed, std::uint64_t bytes, bool describe)
+SessionPair generatePair(const TempFolder& folder, std::string_view tag, std::uint64_t seed, std::uint64_t bytes,
+    bool describe, Layout layout = {})
 {
     SessionPair pair;
     pair.first = folder.File(std::string(tag) + " first.sesx");
     pair.second = folder.File(std::string(tag) + " second.sesx");
     pair.folder = folder.Path();
-    const GeneratedSession sessions[] = { GenerateSession(pair.first, seed, bytes),
-        GenerateSession(pair.second, seed + 1, bytes) };
+    const GeneratedSession sessions[] = { GenerateSession(pair.first, seed, bytes, layout),
+        GenerateSession(pair.second, seed + 1, bytes, layout) };
     for (const GeneratedSession& session : sessions) {
         pair.bytes += session.bytes;
         if (describe)
@@ -73,10 +80,88 @@ std::string merge(const SessionPair& pair)
     return outcome.outputPath;
 }
 
-void copy(const SessionPair& pair, const std::string& firstCopy, const std::string& secondCopy)
+void copy(const SessionPair& pair, const std::string& copyPath)
 {
-    if (!CopyBothWhole(pair.first, pair.second, firstCopy, secondCopy))
+    if (!CatAndSync(pair.first, pair.second, copyPath))
         throw std::runtime_error("the plain copy of the inputs failed");
+}
+
+struct MergeFigures {
+    std::string output;
+    double mergeSeconds = 0;
+};
+
+// The merge against the plain copy, run after run, and the merge's private
+// memory; one "bench merge" line.
+MergeFigures measureMerge(const TempFolder& folder, const SessionPair& pair, const char* name)
+{
+    const std::string copyPath = folder.File("copy.sesx");
+    // The warm-up runs leave the inputs in the page cache for both sides
+    // and tell the output's name, which each timed run starts without.
+    MergeFigures figures;
+    figures.output = merge(pair);
+    copy(pair, copyPath);
+    std::vector<double> mergeSeconds;
+    std::vector<double> copySeconds;
+    for (int round = 0; round < Rounds; ++round) {
+        std::filesystem::remove(figures.output);
+        mergeSeconds.push_back(SecondsTaken([&] { merge(pair); }));
+        std::filesystem::remove(copyPath);
+        copySeconds.push_back(SecondsTaken([&] { copy(pair, copyPath); }));
+    }
+    std::filesystem::remove(copyPath);
+    const std::uint64_t privatePeak = PeakAnonymousBytesInChild(
+        [&] { return tandem::engine::AppendSession(pair.first, pair.second, pair.folder).succeeded; });
+    figures.mergeSeconds = Median(mergeSeconds);
+    const double copyTime = Median(copySeconds);
+    const double inputMb = megabytes(pair.bytes);
+    std::printf("%s: merge %.3f s, cat+sync %.3f s (medians of %d), %.0f MB/s of input; private memory %.1f MB\n", name,
+        figures.mergeSeconds, copyTime, Rounds, inputMb / figures.mergeSeconds, megabytes(privatePeak));
+    std::printf("bench merge %s: time ratio %.2f (target %.1f), private memory ratio %.2f (target %.1f)\n", name,
+        figures.mergeSeconds / copyTime, TimeRatioTarget,
+        static_cast<double>(privatePeak) / static_cast<double>(pair.bytes), MemoryRatioTarget);
+    return figures;
+}
+
+// The check after the merge, both inputs and the combined session, which
+// runs beside the merge: what it adds to the merge's time, run against run,
+// and the memory of the check alone.
+void measureCheck(const SessionPair& pair, const MergeFigures& merged)
+{
+    const auto mergeAndCheck = [&] {
+        tandem::verify::MergeCheck live(pair.first, pair.second);
+        tandem::engine::AppendOptions options;
+        options.written = [&live](const char* data, std::size_t size) { live.Written(data, size); };
+        const auto outcome = tandem::engine::AppendSession(pair.first, pair.second, pair.folder, options);
+        if (!outcome.succeeded || !live.Finish(outcome.outputPath).Clean())
+            throw std::runtime_error("the combined session did not check clean");
+    };
+    std::vector<double> mergeSeconds;
+    std::vector<double> checkedSeconds;
+    for (int round = 0; round < Rounds; ++round) {
+        std::filesystem::remove(merged.output);
+        mergeSeconds.push_back(SecondsTaken([&] { merge(pair); }));
+        std::filesystem::remove(merged.output);
+        checkedSeconds.push_back(SecondsTaken(mergeAndCheck));
+    }
+    const std::uint64_t checkPeak = PeakResidentBytesInChild(
+        [&] { return tandem::verify::CheckCombinedSession(pair.first, pair.second, merged.output).Clean(); });
+    const std::uint64_t outputBytes = std::filesystem::file_size(merged.output);
+    const double mergeTime = Median(mergeSeconds);
+    const double checkedTime = Median(checkedSeconds);
+    std::printf("merge %.3f s, merge with the check beside it %.3f s (medians of %d); the check alone: peak RSS "
+                "%.1f MB\n",
+        mergeTime, checkedTime, Rounds, megabytes(checkPeak));
+    std::printf("bench check: time the check adds / merge %.2f (target %.1f), memory ratio peak/output %.2f (target "
+                "%.1f)\n",
+        std::max(0.0, checkedTime - mergeTime) / mergeTime, CheckRatioTarget,
+        static_cast<double>(checkPeak) / static_cast<double>(outputBytes), CheckMemoryRatioTarget);
+}
+
+void removePair(const SessionPair& pair, const MergeFigures& merged)
+{
+    for (const std::string& path : { pair.first, pair.second, merged.output })
+        std::filesystem::remove(path);
 }
 
 // A hostile session nested as deep as its size allows, with track outputs
@@ -136,60 +221,16 @@ int run(int argc, char** argv)
     }
     const TempFolder folder;
     runMicroBenchmarks(folder);
+    std::printf("machine load (1, 5, 15 minutes): %s\n", LoadAverage().c_str());
 
-    const SessionPair pair = generatePair(folder, "large", 1, options->sessionBytes, true);
-    const std::string firstCopy = folder.File("copy of first.sesx");
-    const std::string secondCopy = folder.File("copy of second.sesx");
+    const SessionPair pair = generatePair(folder, "main", 1, options->sessionBytes, true, EditedLayout);
+    const MergeFigures merged = measureMerge(folder, pair, "main pair (CR LF, TABs)");
+    measureCheck(pair, merged);
+    removePair(pair, merged);
 
-    // The warm-up runs leave the inputs in the page cache for both sides
-    // and tell the output's name, which each timed run starts without.
-    const std::string output = merge(pair);
-    copy(pair, firstCopy, secondCopy);
-    std::vector<double> mergeSeconds;
-    std::vector<double> copySeconds;
-    for (int round = 0; round < Rounds; ++round) {
-        std::filesystem::remove(output);
-        mergeSeconds.push_back(SecondsTaken([&] { merge(pair); }));
-        std::filesystem::remove(firstCopy);
-        std::filesystem::remove(secondCopy);
-        copySeconds.push_back(SecondsTaken([&] { copy(pair, firstCopy, secondCopy); }));
-    }
-    const std::uint64_t mergePeak = PeakResidentBytesInChild(
-        [&] { return tandem::engine::AppendSession(pair.first, pair.second, pair.folder).succeeded; });
-    const std::uint64_t copyPeak =
-        PeakResidentBytesInChild([&] { return CopyBothWhole(pair.first, pair.second, firstCopy, secondCopy); });
+    const SessionPair large = generatePair(folder, "large", 3, options->largeSessionBytes, true, EditedLayout);
+    removePair(large, measureMerge(folder, large, "large pair (CR LF, TABs)"));
 
-    // Measured last: the heap the check leaves in this process would count
-    // in the children that measure the merge and the copy.
-    const auto checkAll = [&] { return tandem::verify::CheckCombinedSession(pair.first, pair.second, output); };
-    std::vector<double> checkSeconds;
-    for (int round = 0; round < Rounds; ++round)
-        checkSeconds.push_back(SecondsTaken([&] {
-            const auto check = checkAll();
-            if (!check.Clean())
-                throw std::runtime_error("the combined session did not check clean");
-        }));
-    const std::uint64_t checkPeak = PeakResidentBytesInChild([&] { return checkAll().Clean(); });
-    const std::uint64_t outputBytes = std::filesystem::file_size(output);
-    const double inputMb = megabytes(pair.bytes);
-    const double mergeTime = Median(mergeSeconds);
-    const double copyTime = Median(copySeconds);
-    const double timeRatio = mergeTime / copyTime;
-    const double memoryRatio = static_cast<double>(mergePeak) / static_cast<double>(pair.bytes);
-    std::printf("combined input: %.1f MB\n", inputMb);
-    std::printf("merge: %.3f s (median of %d), %.0f MB/s of input\n", mergeTime, Rounds, inputMb / mergeTime);
-    std::printf("plain copy: %.3f s (median of %d)\n", copyTime, Rounds);
-    std::printf("time ratio merge/copy: %.2f\n", timeRatio);
-    std::printf("peak RSS: merge %.1f MB (%.2f x input), plain copy %.1f MB (%.2f x input)\n", megabytes(mergePeak),
-        memoryRatio, megabytes(copyPeak), static_cast<double>(copyPeak) / static_cast<double>(pair.bytes));
-    std::printf("bench merge: time ratio %.1f (target %.0f), memory ratio %.1f (target %.0f)\n", timeRatio,
-        TimeRatioTarget, memoryRatio, MemoryRatioTarget);
-    const double checkTime = Median(checkSeconds);
-    std::printf("check of both inputs and the combined session: %.3f s (median of %d), peak RSS %.1f MB\n", checkTime,
-        Rounds, megabytes(checkPeak));
-    std::printf("bench check: time ratio check/merge %.2f (target %.1f), memory ratio peak/output %.2f (target %.1f)\n",
-        checkTime / mergeTime, CheckRatioTarget, static_cast<double>(checkPeak) / static_cast<double>(outputBytes),
-        CheckMemoryRatioTarget);
     measureNestedCheck(folder);
     return 0;
 }

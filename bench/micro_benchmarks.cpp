@@ -28,7 +28,7 @@ void RegisterMicroBenchmarks(const std::string& first, const std::string& second
 
     benchmark::RegisterBenchmark("PlainCopy/small_pair", [=](benchmark::State& state) {
         for (auto _ : state) {
-            if (!CopyBothWhole(first, second, folder + "/copy of first.sesx", folder + "/copy of second.sesx")) {
+            if (!CatAndSync(first, second, folder + "/copy.sesx")) {
                 state.SkipWithError("plain copy failed");
                 break;
             }

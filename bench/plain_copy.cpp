@@ -4,62 +4,49 @@
 #include <memory>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tandem::bench {
 
 namespace {
 
-struct Contents {
-    std::unique_ptr<char[]> bytes;
-    std::size_t size = 0;
-};
+// cat's own buffer size.
+constexpr std::size_t BufferSize = 128 * 1024;
 
-bool readWhole(const std::string& path, Contents& contents)
+bool append(const std::string& path, int out, char* buffer)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat status { };
-    bool complete = fstat(fd, &status) == 0;
-    if (complete) {
-        contents.size = static_cast<std::size_t>(status.st_size);
-        contents.bytes.reset(new char[contents.size]);
-        std::size_t done = 0;
-        while (complete && done < contents.size) {
-            const ssize_t got = read(fd, contents.bytes.get() + done, contents.size - done);
-            complete = got > 0;
-            done += complete ? static_cast<std::size_t>(got) : 0;
-        }
-    }
-    close(fd);
-    return complete;
-}
-
-bool writeWhole(const std::string& path, const Contents& contents)
-{
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
+    const int in = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
         return false;
     bool complete = true;
-    std::size_t done = 0;
-    while (complete && done < contents.size) {
-        const ssize_t put = write(fd, contents.bytes.get() + done, contents.size - done);
-        complete = put > 0;
-        done += complete ? static_cast<std::size_t>(put) : 0;
+    for (;;) {
+        const ssize_t got = read(in, buffer, BufferSize);
+        if (got <= 0) {
+            complete = got == 0;
+            break;
+        }
+        for (ssize_t done = 0; complete && done < got;) {
+            const ssize_t put = write(out, buffer + done, static_cast<std::size_t>(got - done));
+            complete = put > 0;
+            done += complete ? put : 0;
+        }
+        if (!complete)
+            break;
     }
-    return close(fd) == 0 && complete;
+    close(in);
+    return complete;
 }
 
 } // namespace
 
-bool CopyBothWhole(
-    const std::string& first, const std::string& second, const std::string& firstCopy, const std::string& secondCopy)
+bool CatAndSync(const std::string& first, const std::string& second, const std::string& copy)
 {
-    Contents one;
-    Contents two;
-    return readWhole(first, one) && readWhole(second, two) && writeWhole(firstCopy, one) && writeWhole(secondCopy, two);
+    const std::unique_ptr<char[]> buffer(new char[BufferSize]);
+    const int out = open(copy.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (out < 0)
+        return false;
+    const bool complete = append(first, out, buffer.get()) && append(second, out, buffer.get()) && fsync(out) == 0;
+    return close(out) == 0 && complete;
 }
 
 } // namespace tandem::bench

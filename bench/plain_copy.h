@@ -4,10 +4,9 @@
 
 namespace tandem::bench {
 
-// The least any program that rewrites two files must do: read both whole
-// into memory, then write each out to a new file, without syncing. Returns
-// false when anything fails.
-bool CopyBothWhole(
-    const std::string& first, const std::string& second, const std::string& firstCopy, const std::string& secondCopy);
+// What the merge is held against: `cat first second > copy; sync copy`,
+// the same bytes read, written and flushed to the disk as the merge's.
+// Returns false when anything fails.
+bool CatAndSync(const std::string& first, const std::string& second, const std::string& copy);
 
 } // namespace tandem::bench

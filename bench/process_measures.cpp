@@ -1,10 +1,15 @@
 #include "process_measures.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <fstream>
 #include <stdexcept>
+#include <string>
+#include <thread>
 
 #include <sys/resource.h>
 #include <sys/types.h>
@@ -29,16 +34,77 @@ double Median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-std::uint64_t PeakResidentBytesInChild(const std::function<bool()>& work)
+std::string LoadAverage()
+{
+    std::ifstream loads("/proc/loadavg");
+    std::string one, five, fifteen;
+    loads >> one >> five >> fifteen;
+    return one + " " + five + " " + fifteen;
+}
+
+namespace {
+
+pid_t forkChild(const std::function<int()>& child)
 {
     // Whatever sits in stdio's buffers would otherwise be copied into the
     // child; the child leaves through _exit and never flushes, but be sure.
     std::fflush(nullptr);
-    const pid_t child = fork();
-    if (child < 0)
+    const pid_t pid = fork();
+    if (pid < 0)
         throw std::runtime_error("cannot fork a child process to measure memory");
-    if (child == 0)
-        _exit(work() ? 0 : 1);
+    if (pid == 0)
+        _exit(child());
+    return pid;
+}
+
+std::uint64_t anonymousBytesNow()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("RssAnon:", 0) == 0)
+            return std::stoull(line.substr(8)) * 1024;
+    return 0;
+}
+
+} // namespace
+
+std::uint64_t PeakAnonymousBytesInChild(const std::function<bool()>& work)
+{
+    int channel[2];
+    if (pipe(channel) != 0)
+        throw std::runtime_error("cannot make a pipe to the measuring child");
+    const pid_t child = forkChild([&] {
+        close(channel[0]);
+        std::atomic<bool> done{ false };
+        // What the child holds from its parent is not the work's.
+        const std::uint64_t before = anonymousBytesNow();
+        std::atomic<std::uint64_t> peak{ before };
+        std::thread sampler([&] {
+            while (!done) {
+                peak = std::max<std::uint64_t>(peak, anonymousBytesNow());
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        });
+        const bool worked = work();
+        done = true;
+        sampler.join();
+        const std::uint64_t measured = peak - before;
+        const bool sent = write(channel[1], &measured, sizeof measured) == sizeof measured;
+        return worked && sent ? 0 : 1;
+    });
+    close(channel[1]);
+    std::uint64_t measured = 0;
+    const bool received = read(channel[0], &measured, sizeof measured) == sizeof measured;
+    close(channel[0]);
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || !received)
+        throw std::runtime_error("the measured child process failed");
+    return measured;
+}
+
+std::uint64_t PeakResidentBytesInChild(const std::function<bool()>& work)
+{
+    const pid_t child = forkChild([&] { return work() ? 0 : 1; });
 
     int status = 0;
     struct rusage usage { };

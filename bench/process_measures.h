@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace tandem::bench {
@@ -11,10 +12,20 @@ double SecondsTaken(const std::function<void()>& work);
 
 double Median(std::vector<double> values);
 
+// The machine's load averages as the kernel gives them, for the record
+// beside the figures.
+std::string LoadAverage();
+
 // Runs `work` in a forked child and returns the child's peak resident set
 // in bytes. The child starts as a copy of this process, so keep this
 // process small when calling. Throws std::runtime_error when `work` returns
 // false or the child does not exit normally.
 std::uint64_t PeakResidentBytesInChild(const std::function<bool()>& work);
+
+// The same for the private (anonymous) memory that `work` takes in the
+// child: the heap and the like, without the pages of files it maps, and
+// without what the child holds from its parent. The kernel keeps no peak of
+// it, so a second thread of the child samples it every millisecond.
+std::uint64_t PeakAnonymousBytesInChild(const std::function<bool()>& work);
 
 } // namespace tandem::bench

@@ -70,9 +70,9 @@ GeneratedSession writeSession(LineSink& sink, const SessionPlan& plan)
     return written;
 }
 
-std::uint64_t countedSize(std::uint64_t seed, std::uint64_t targetBytes, int audioTracks)
+std::uint64_t countedSize(std::uint64_t seed, std::uint64_t targetBytes, int audioTracks, Layout layout)
 {
-    LineSink counter;
+    LineSink counter(layout);
     return writeSession(counter, PlanSession(seed, targetBytes, audioTracks)).bytes;
 }
 
@@ -81,25 +81,25 @@ std::uint64_t countedSize(std::uint64_t seed, std::uint64_t targetBytes, int aud
 // cost of a track apart from the rest. Track n is the same whatever the
 // number of tracks, so a full count at that first estimate, corrected by
 // the tracks it is off by, lands close to the target.
-int audioTracksFor(std::uint64_t seed, std::uint64_t targetBytes)
+int audioTracksFor(std::uint64_t seed, std::uint64_t targetBytes, Layout layout)
 {
     constexpr int Few = 32;
     constexpr int More = 160;
-    const auto few = static_cast<double>(countedSize(seed, targetBytes, Few));
-    const auto more = static_cast<double>(countedSize(seed, targetBytes, More));
+    const auto few = static_cast<double>(countedSize(seed, targetBytes, Few, layout));
+    const auto more = static_cast<double>(countedSize(seed, targetBytes, More, layout));
     const double perTrack = std::max(1.0, (more - few) / (More - Few));
     const double target = static_cast<double>(targetBytes);
     const double estimate = std::max(1.0, (target - few) / perTrack + Few);
-    const auto counted = static_cast<double>(countedSize(seed, targetBytes, static_cast<int>(estimate)));
+    const auto counted = static_cast<double>(countedSize(seed, targetBytes, static_cast<int>(estimate), layout));
     return static_cast<int>(std::max(1.0, estimate + (target - counted) / perTrack));
 }
 
 } // namespace
 
-GeneratedSession GenerateSession(const std::string& path, std::uint64_t seed, std::uint64_t targetBytes)
+GeneratedSession GenerateSession(const std::string& path, std::uint64_t seed, std::uint64_t targetBytes, Layout layout)
 {
-    const SessionPlan plan = PlanSession(seed, targetBytes, audioTracksFor(seed, targetBytes));
-    LineSink sink(path);
+    const SessionPlan plan = PlanSession(seed, targetBytes, audioTracksFor(seed, targetBytes, layout));
+    LineSink sink(path, layout);
     const GeneratedSession written = writeSession(sink, plan);
     sink.Close();
     return written;

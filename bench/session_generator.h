@@ -1,5 +1,7 @@
 #pragma once
 
+#include "line_sink.h"
+
 #include <cstdint>
 #include <string>
 
@@ -17,6 +19,7 @@ struct GeneratedSession {
 // it line by line. The seed decides the content and `targetBytes` the size,
 // which comes out within a few percent. Throws std::runtime_error when the
 // file cannot be written.
-GeneratedSession GenerateSession(const std::string& path, std::uint64_t seed, std::uint64_t targetBytes);
+GeneratedSession GenerateSession(
+    const std::string& path, std::uint64_t seed, std::uint64_t targetBytes, Layout layout = {});
 
 } // namespace tandem::bench

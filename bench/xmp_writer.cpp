@@ -15,7 +15,7 @@ void xmpLine(LineSink& sink, int depth, std::string_view text)
 {
     sink.Raw(std::string(static_cast<std::size_t>(depth) * 3, ' '));
     sink.Raw(text);
-    sink.Raw("\n");
+    sink.Blank();
 }
 
 struct MarkerKind {

@@ -6,11 +6,13 @@
 #include "combined_check.h"
 #include "command_line.h"
 #include "findings_report.h"
+#include "merge_check.h"
 #include "messages.h"
 #include "sample_rate.h"
 #include "tandem_version.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace {
@@ -28,10 +30,9 @@ std::string placeOnCommandLine(
 
 // The file was written as asked; what the check finds is reported, and the
 // file stays.
-int verifyCombined(const std::string& firstPath, const std::string& secondPath, const std::string& outputPath)
+int reportCheck(const tandem::verify::CombinedCheck& check)
 {
     namespace ExitCode = tandem::cli::ExitCode;
-    const auto check = tandem::verify::CheckCombinedSession(firstPath, secondPath, outputPath);
     if (check.Clean())
         return ExitCode::Success;
     std::string report = "tandem-append: the check of the new session found problems:\n";
@@ -74,6 +75,12 @@ int main(int argc, char** argv)
     const std::string target = tandem::cli::TargetFolder(options.target, options.firstPath);
     tandem::engine::AppendOptions appendOptions;
     appendOptions.replaceExisting = !options.noClobber;
+    // The check runs beside the merge.
+    std::optional<tandem::verify::MergeCheck> check;
+    if (options.verify) {
+        check.emplace(options.firstPath, options.secondPath);
+        appendOptions.written = [&check](const char* data, std::size_t size) { check->Written(data, size); };
+    }
     const auto outcome = tandem::engine::AppendSession(options.firstPath, options.secondPath, target, appendOptions);
     if (outcome.succeeded) {
         // A script that cannot learn the new file's name has not succeeded.
@@ -81,8 +88,7 @@ int main(int argc, char** argv)
             print(stderr, "tandem-append: could not print the new file's path: " + outcome.outputPath + "\n");
             return ExitCode::WriteFailure;
         }
-        return options.verify ? verifyCombined(options.firstPath, options.secondPath, outcome.outputPath)
-                              : ExitCode::Success;
+        return check ? reportCheck(check->Finish(outcome.outputPath)) : ExitCode::Success;
     }
     const auto message = tandem::engine::OutcomeMessage(outcome);
     print(stderr, message.title + "\n" + message.text + "\n");

@@ -7,6 +7,7 @@
 
 #include "combined_check.h"
 #include "findings_report.h"
+#include "merge_check.h"
 
 #include "busy_pointer.h"
 #include "file_system.h"
@@ -103,9 +104,12 @@ void CombineSessions(const QString& file1, const QString& file2, const QString& 
         engine::AppendOptions options;
         // A file that appears while the merge runs is not replaced unasked.
         options.replaceExisting = existed;
+        // The check runs beside the merge.
+        verify::MergeCheck live(file1.toStdString(), file2.toStdString());
+        options.written = [&live](const char* data, std::size_t size) { live.Written(data, size); };
         outcome = engine::AppendSession(file1.toStdString(), file2.toStdString(), targetFolder.toStdString(), options);
         if (outcome.succeeded)
-            check = verify::CheckCombinedSession(file1.toStdString(), file2.toStdString(), outcome.outputPath);
+            check = live.Finish(outcome.outputPath);
     }
     Message report = engine::OutcomeMessage(outcome);
     report.extraButton = outcome.succeeded ? "Open Folder" : "";

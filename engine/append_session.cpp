@@ -92,7 +92,7 @@ AppendOutcome AppendSession(const std::string& firstPath, const std::string& sec
         nameLine = SessionNameLine(*names);
         if (const int error = file.Create(outcome.outputPath, options.replaceExisting))
             FailMerge(error);
-        writer = std::make_unique<SessionWriter>(file);
+        writer = std::make_unique<SessionWriter>(file, options.written);
         const bool whole = platform::RunReading(
             [&] {
                 Scan1(session1, state);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 
 namespace tandem::engine {
@@ -27,6 +29,9 @@ struct AppendOptions {
     // An existing file of the combined file's name is replaced; without
     // this the merge fails with 58 and leaves it alone.
     bool replaceExisting = true;
+    // Sees the combined file's bytes, piece by piece, as they are written
+    // (so that they can be checked while the merge goes on).
+    std::function<void(const char* data, std::size_t size)> written;
 };
 
 // Appends session 2 (secondPath) to session 1 (firstPath) and writes the

@@ -133,6 +133,11 @@ std::vector<std::int32_t> trackIds(const SessionLines& lines, std::string_view s
     std::vector<std::int32_t> ids;
     for (std::size_t i = FindLineStartingWith(lines, 0, "<tracks>") + 1; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
+        // Nearly every line of a track is none of these: the second
+        // character tells most apart before any whole prefix is compared.
+        if (line.size() < 2 || line[0] != '<' ||
+            (line[1] != 'a' && line[1] != 'b' && line[1] != stop[1] && line[1] != '/'))
+            continue;
         if (StartsWith(line, stop) || StartsWith(line, "</tracks>"))
             break;
         if (StartsWith(line, "<audioTrack ") || StartsWith(line, "<busTrack "))

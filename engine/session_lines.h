@@ -25,6 +25,7 @@ public:
     std::string_view operator[](std::size_t position) const { return lines_[position]; }
 
 private:
+    // The line from its first character that is no blank.
     std::string_view normalised(const char* begin, const char* end, bool hasTab);
 
     std::vector<std::string_view> lines_;

@@ -18,20 +18,28 @@ constexpr std::size_t numberRoom = 12;
 
 } // namespace
 
-SessionWriter::SessionWriter(platform::OutputFile& file)
+SessionWriter::SessionWriter(platform::OutputFile& file, Observer written)
     : file_(file)
+    , written_(std::move(written))
     , buffer_(new char[bufferSize])
 {
+}
+
+void SessionWriter::write(const char* data, std::size_t size)
+{
+    if (const int result = file_.Write(data, size))
+        FailMerge(result);
+    if (written_)
+        written_(data, size);
 }
 
 void SessionWriter::Flush()
 {
     if (used_ == 0)
         return;
-    const int result = file_.Write(buffer_.get(), used_);
+    const std::size_t used = used_;
     used_ = 0;
-    if (result != platform::ErrorNumber::None)
-        FailMerge(result);
+    write(buffer_.get(), used);
 }
 
 void SessionWriter::append(std::string_view text)
@@ -44,9 +52,7 @@ void SessionWriter::append(std::string_view text)
         Flush();
         if (text.size() > bufferSize) {
             // Lines longer than the buffer go straight to the file.
-            const int result = file_.Write(text.data(), text.size());
-            if (result != platform::ErrorNumber::None)
-                FailMerge(result);
+            write(text.data(), text.size());
             return;
         }
     }

@@ -5,6 +5,7 @@
 #include "file_io.h"
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -14,7 +15,9 @@ namespace tandem::engine {
 // through one large buffer. A failed write ends the merge (MergeFailure).
 class SessionWriter {
 public:
-    explicit SessionWriter(platform::OutputFile& file);
+    // `written`, when set, sees every piece as it goes to the file.
+    using Observer = std::function<void(const char* data, std::size_t size)>;
+    SessionWriter(platform::OutputFile& file, Observer written = nullptr);
     SessionWriter(const SessionWriter&) = delete;
     SessionWriter& operator=(const SessionWriter&) = delete;
 
@@ -28,7 +31,10 @@ private:
     void appendNumber(std::int32_t value);
     void endLine();
 
+    void write(const char* data, std::size_t size);
+
     platform::OutputFile& file_;
+    Observer written_;
     std::unique_ptr<char[]> buffer_;
     std::size_t used_ = 0;
 };

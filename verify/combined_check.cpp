@@ -43,7 +43,12 @@ CombinedCheck CheckCombinedSession(
     const CheckResult combined = CheckSessionFile(combinedPath);
     if (inputs.joinable())
         inputs.join();
+    return CompareSessions(firstPath, secondPath, combinedPath, first, second, combined);
+}
 
+CombinedCheck CompareSessions(const std::string& firstPath, const std::string& secondPath,
+    const std::string& combinedPath, const CheckResult& first, const CheckResult& second, const CheckResult& combined)
+{
     CombinedCheck check;
     const struct {
         const char* label;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "check_result.h"
 #include "finding.h"
 
 #include <string>
@@ -38,5 +39,9 @@ struct CombinedCheck {
 // Reads each file once, start to end, with memory for a piece of it only.
 CombinedCheck CheckCombinedSession(
     const std::string& firstPath, const std::string& secondPath, const std::string& combinedPath);
+
+// The same from what checking each file gave.
+CombinedCheck CompareSessions(const std::string& firstPath, const std::string& secondPath,
+    const std::string& combinedPath, const CheckResult& first, const CheckResult& second, const CheckResult& combined);
 
 } // namespace tandem::verify

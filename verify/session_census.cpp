@@ -277,6 +277,15 @@ std::optional<Finding> SessionCensus::XmlError() const
     return Finding{ scanner_.Lines().LineOf(scanner_.Error()->at), scanner_.Error()->text };
 }
 
+CheckResult SessionCensus::Result() const
+{
+    CheckResult result;
+    result.content = content_;
+    result.xmlError = XmlError();
+    result.findings = AllFindings();
+    return result;
+}
+
 Findings SessionCensus::AllFindings() const
 {
     // What follows an XML error was never read, so ids and references

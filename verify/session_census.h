@@ -1,5 +1,6 @@
 #pragma once
 
+#include "check_result.h"
 #include "finding.h"
 #include "metadata_census.h"
 #include "session_content.h"
@@ -31,6 +32,8 @@ public:
     std::optional<Finding> XmlError() const;
     // Every finding in line order, the XML error first on its line.
     Findings AllFindings() const;
+    // All of it, once the last piece is read.
+    CheckResult Result() const;
 
 private:
     enum class Element : std::uint8_t {

@@ -13,13 +13,6 @@ namespace tandem::verify {
 
 namespace {
 
-void takeFindings(const SessionCensus& census, CheckResult& result)
-{
-    result.content = census.Content();
-    result.xmlError = census.XmlError();
-    result.findings = census.AllFindings();
-}
-
 CheckResult failed(int errorNumber)
 {
     CheckResult result;
@@ -46,9 +39,7 @@ CheckResult CheckSessionFile(const std::string& path)
             if (got == 0)
                 break;
         }
-        CheckResult result;
-        takeFindings(census, result);
-        return result;
+        return census.Result();
     } catch (const std::bad_alloc&) {
         // Out of memory says nothing about the session itself.
         return failed(platform::ErrorNumber::OutOfMemory);
@@ -68,9 +59,7 @@ CheckResult CheckSessionText(std::string_view text, std::size_t pieceSize)
             at += piece;
         }
         census.Read(0);
-        CheckResult result;
-        takeFindings(census, result);
-        return result;
+        return census.Result();
     } catch (const std::bad_alloc&) {
         return failed(platform::ErrorNumber::OutOfMemory);
     }

@@ -1,27 +1,13 @@
 #pragma once
 
-#include "finding.h"
-#include "session_content.h"
+#include "check_result.h"
 
 #include <cstddef>
 #include <limits>
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tandem::verify {
-
-// What checking one session file gave: when it could be read, its findings
-// (none for a clean session) and what it holds; else a Tandem error number
-// with its description.
-struct CheckResult {
-    int errorNumber = 0;
-    std::string description;
-    Findings findings;
-    // Why the session is not well-formed XML (also among the findings).
-    std::optional<Finding> xmlError;
-    SessionContent content;
-};
 
 // Reads the session once, from start to end, with memory for a piece of it
 // only, and reports each on its line: XML that is not well-formed, ids used

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "finding.h"
+#include "session_content.h"
+
+#include <optional>
+#include <string>
+
+namespace tandem::verify {
+
+// What checking one session file gave: when it could be read, its findings
+// (none for a clean session) and what it holds; else a Tandem error number
+// with its description.
+struct CheckResult {
+    int errorNumber = 0;
+    std::string description;
+    Findings findings;
+    // Why the session is not well-formed XML (also among the findings).
+    std::optional<Finding> xmlError;
+    SessionContent content;
+};
+
+} // namespace tandem::verify

@@ -1,0 +1,115 @@
+#include "merge_check.h"
+
+#include "session_census.h"
+#include "session_check.h"
+
+#include "errors.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <system_error>
+
+namespace tandem::verify {
+
+namespace {
+
+// Pieces of the combined session waiting for the check, at most.
+constexpr std::size_t queuedPieces = 8;
+
+} // namespace
+
+MergeCheck::MergeCheck(std::string firstPath, std::string secondPath)
+    : firstPath_(std::move(firstPath))
+    , secondPath_(std::move(secondPath))
+{
+    try {
+        inputs_ = std::thread([this] { checkInputs(); });
+        output_ = std::thread([this] { checkWritten(); });
+        live_ = true;
+    } catch (const std::system_error&) {
+        stop();
+    }
+}
+
+MergeCheck::~MergeCheck() { stop(); }
+
+void MergeCheck::stop()
+{
+    {
+        std::lock_guard<std::mutex> lock(guard_);
+        ended_ = true;
+    }
+    changed_.notify_all();
+    if (inputs_.joinable())
+        inputs_.join();
+    if (output_.joinable())
+        output_.join();
+}
+
+void MergeCheck::checkInputs()
+{
+    first_ = CheckSessionFile(firstPath_);
+    second_ = CheckSessionFile(secondPath_);
+}
+
+void MergeCheck::checkWritten()
+{
+    try {
+        SessionCensus census;
+        for (;;) {
+            std::vector<char> piece;
+            {
+                std::unique_lock<std::mutex> lock(guard_);
+                changed_.wait(lock, [this] { return ended_ || !pending_.empty(); });
+                if (pending_.empty())
+                    break;
+                piece = std::move(pending_.front());
+                pending_.pop_front();
+            }
+            changed_.notify_all();
+            for (std::size_t at = 0; at < piece.size();) {
+                const auto [room, size] = census.Room();
+                const std::size_t part = std::min(size, piece.size() - at);
+                std::memcpy(room, piece.data() + at, part);
+                census.Read(part);
+                at += part;
+            }
+            std::lock_guard<std::mutex> lock(guard_);
+            spare_.push_back(std::move(piece));
+        }
+        census.Read(0);
+        written_ = census.Result();
+    } catch (const std::bad_alloc&) {
+        written_ = CheckResult{};
+        written_.errorNumber = platform::ErrorNumber::OutOfMemory;
+        written_.description = platform::ErrorDescription(written_.errorNumber);
+    }
+}
+
+void MergeCheck::Written(const char* data, std::size_t size)
+{
+    if (!live_ || size == 0)
+        return;
+    std::unique_lock<std::mutex> lock(guard_);
+    changed_.wait(lock, [this] { return pending_.size() < queuedPieces; });
+    std::vector<char> piece;
+    if (!spare_.empty()) {
+        piece = std::move(spare_.back());
+        spare_.pop_back();
+    }
+    piece.assign(data, data + size);
+    pending_.push_back(std::move(piece));
+    lock.unlock();
+    changed_.notify_all();
+}
+
+CombinedCheck MergeCheck::Finish(const std::string& combinedPath)
+{
+    if (!live_)
+        return CheckCombinedSession(firstPath_, secondPath_, combinedPath);
+    stop();
+    return CompareSessions(firstPath_, secondPath_, combinedPath, first_, second_, written_);
+}
+
+} // namespace tandem::verify
