@@ -1,5 +1,10 @@
 #pragma once
 
+#include "append_session.h"
+#include "placement_time.h"
+#include "session_tracks.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,10 +19,21 @@ struct CliOptions {
     bool verify = true; // check the combined session once it is written
     bool force = false; // combine sessions whose sample rates differ
     bool noClobber = false; // leave an existing combined file alone
+    engine::Placement placement = engine::Placement::AsRecorded;
+    double gapSeconds = 0; // --after
+    engine::PlacementTime at; // --at
+    std::optional<std::string> tracks; // --tracks, as given
+    bool keepRelativePaths = false;
     std::string problem; // why the arguments were refused, for Usage
 };
 
 CliOptions ParseArguments(const std::vector<std::string>& arguments);
+
+// The positions of session 2's tracks that --tracks names, by their 1-based
+// position or their name, among `tracks`; nothing, with the item in
+// `unknown`, when one names no track.
+std::optional<std::vector<int>> ChosenTracks(
+    const std::string& list, const std::vector<engine::SessionTrack>& tracks, std::string& unknown);
 
 std::string UsageText();
 

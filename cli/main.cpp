@@ -9,8 +9,10 @@
 #include "merge_check.h"
 #include "messages.h"
 #include "sample_rate.h"
+#include "session_tracks.h"
 #include "tandem_version.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -33,8 +35,13 @@ std::string placeOnCommandLine(
 int reportCheck(const tandem::verify::CombinedCheck& check)
 {
     namespace ExitCode = tandem::cli::ExitCode;
-    if (check.Clean())
+    if (check.Clean()) {
+        std::string warnings;
+        for (const std::string& warning : check.warnings)
+            warnings += "tandem-append: warning: " + warning + "\n";
+        print(stderr, warnings);
         return ExitCode::Success;
+    }
     std::string report = "tandem-append: the check of the new session found problems:\n";
     for (const std::string& line : tandem::verify::CheckReportLines(check, placeOnCommandLine))
         report += line + "\n";
@@ -75,10 +82,30 @@ int main(int argc, char** argv)
     const std::string target = tandem::cli::TargetFolder(options.target, options.firstPath);
     tandem::engine::AppendOptions appendOptions;
     appendOptions.replaceExisting = !options.noClobber;
+    appendOptions.placement = options.placement;
+    appendOptions.gapSeconds = options.gapSeconds;
+    appendOptions.atSamples = options.at.samples;
+    appendOptions.atSeconds = options.at.seconds;
+    appendOptions.rewriteRelativePaths = !options.keepRelativePaths;
+    tandem::verify::LeftOut leftOut;
+    if (options.tracks) {
+        std::string unknown;
+        const auto tracks = tandem::engine::ListSessionTracks(options.secondPath);
+        appendOptions.tracks = tandem::cli::ChosenTracks(*options.tracks, tracks, unknown);
+        if (!appendOptions.tracks) {
+            print(stderr,
+                "tandem-append: --tracks: File 2 has no track \"" + unknown + "\"\n\n" + tandem::cli::UsageText());
+            return ExitCode::Usage;
+        }
+        for (const auto& track : tracks)
+            if (std::find(appendOptions.tracks->begin(), appendOptions.tracks->end(), track.position) ==
+                appendOptions.tracks->end())
+                leftOut.tracks.push_back(track.position);
+    }
     // The check runs beside the merge.
     std::optional<tandem::verify::MergeCheck> check;
     if (options.verify) {
-        check.emplace(options.firstPath, options.secondPath);
+        check.emplace(options.firstPath, options.secondPath, leftOut);
         appendOptions.written = [&check](const char* data, std::size_t size) { check->Written(data, size); };
     }
     const auto outcome = tandem::engine::AppendSession(options.firstPath, options.secondPath, target, appendOptions);

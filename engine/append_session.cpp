@@ -99,7 +99,9 @@ AppendOutcome AppendSession(const std::string& firstPath, const std::string& sec
                 Scan2(session2, state);
                 Scan3(session1, state);
                 AvoidMasterIdCollision(session1, session2, state);
-                MergeContext context{ session1, session2, state, *writer };
+                const MergeChoices choices =
+                    WorkOutChoices(session1, session2, options, firstPath, secondPath, targetFolder);
+                MergeContext context{ session1, session2, state, *writer, choices };
                 WriteMergedSession(context, nameLine);
                 writer->Flush();
             },

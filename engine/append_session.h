@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace tandem::engine {
 
@@ -25,10 +28,27 @@ struct AppendOutcome {
     std::string failedPath;
 };
 
+// Where session 2 goes in time. As recorded: its clips, automation and
+// markers keep their times. After File 1: they move by the end of session
+// 1's last clip plus a gap. At: they move by a given time.
+enum class Placement { AsRecorded, AfterFile1, At };
+
 struct AppendOptions {
     // An existing file of the combined file's name is replaced; without
     // this the merge fails with 58 and leaves it alone.
     bool replaceExisting = true;
+    Placement placement = Placement::AsRecorded;
+    // After File 1: the gap in seconds at session 1's sample rate.
+    double gapSeconds = 0;
+    // At: the time in samples at session 1's rate, or else in seconds.
+    std::optional<std::int64_t> atSamples;
+    double atSeconds = 0;
+    // Session 2's audio and bus tracks to merge, by their 1-based position
+    // in its file; nothing: all of them.
+    std::optional<std::vector<int>> tracks;
+    // Media file paths relative to each session's folder are rewritten to
+    // be read from the target folder, so that the media stay found.
+    bool rewriteRelativePaths = false;
     // Sees the combined file's bytes, piece by piece, as they are written
     // (so that they can be checked while the merge goes on).
     std::function<void(const char* data, std::size_t size)> written;

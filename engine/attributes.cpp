@@ -3,6 +3,7 @@
 #include "numbers.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tandem::engine {
 
@@ -40,7 +41,52 @@ bool HasClosedAttribute(std::string_view line, std::string_view marker)
     return start != npos && closingQuote(line, start) != npos;
 }
 
-std::optional<RewrittenLine> ReplaceAttributeValue(std::string_view line, std::string_view marker, std::int32_t value)
+std::optional<std::int64_t> ReadAttributeTime(std::string_view line, std::string_view marker)
+{
+    const std::size_t start = valueStart(line, marker);
+    if (start == npos)
+        return std::nullopt;
+    return ParseLeadingNumber64(start < line.size() ? line.substr(start) : std::string_view());
+}
+
+RewrittenLine ReplaceAttributeValues(std::string_view line, std::initializer_list<AttributeValue> values)
+{
+    struct Span {
+        std::size_t start;
+        std::size_t close;
+        std::int64_t value;
+    };
+    std::array<Span, RewrittenLine::MaxNumbers> spans{};
+    std::size_t count = 0;
+    for (const AttributeValue& value : values) {
+        if (value.marker.empty())
+            continue;
+        const std::size_t start = valueStart(line, value.marker);
+        const std::size_t close = start == npos ? npos : closingQuote(line, start);
+        if (close != npos && count < spans.size())
+            spans[count++] = { start, close, value.value };
+    }
+    // In the order they stand on the line; there are a handful at most.
+    for (std::size_t i = 1; i < count; ++i)
+        for (std::size_t j = i; j > 0 && spans[j].start < spans[j - 1].start; --j)
+            std::swap(spans[j], spans[j - 1]);
+    RewrittenLine rewritten;
+    rewritten.numbers = 0;
+    std::size_t from = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        // Values that overlap on a malformed line: the first one stands.
+        if (spans[i].start < from)
+            continue;
+        rewritten.text[static_cast<std::size_t>(rewritten.numbers)] = line.substr(from, spans[i].start - from);
+        rewritten.number[static_cast<std::size_t>(rewritten.numbers)] = spans[i].value;
+        ++rewritten.numbers;
+        from = spans[i].close;
+    }
+    rewritten.text[static_cast<std::size_t>(rewritten.numbers)] = line.substr(from);
+    return rewritten;
+}
+
+std::optional<RewrittenLine> ReplaceAttributeValue(std::string_view line, std::string_view marker, std::int64_t value)
 {
     const std::size_t start = valueStart(line, marker);
     if (start == npos)

@@ -3,6 +3,7 @@
 #include "rewritten_line.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 
@@ -16,6 +17,11 @@ constexpr std::string_view FileId = " fileID=";
 constexpr std::string_view OutputId = " outputID=";
 constexpr std::string_view SendOutputId = " sendOutputID=";
 constexpr std::string_view TrackId = " trackID=";
+constexpr std::string_view StartPoint = " startPoint=";
+constexpr std::string_view EndPoint = " endPoint=";
+constexpr std::string_view SampleOffset = " sampleOffset=";
+constexpr std::string_view Duration = " duration=";
+constexpr std::string_view RelativePath = " relativePath=";
 } // namespace Marker
 
 // Only the first occurrence of a marker on a line counts. Its value starts
@@ -30,7 +36,19 @@ bool HasClosedAttribute(std::string_view line, std::string_view marker);
 
 // The line with the value replaced by `value`; nothing when the marker or the
 // closing quote is missing (each caller decides what happens to such a line).
-std::optional<RewrittenLine> ReplaceAttributeValue(std::string_view line, std::string_view marker, std::int32_t value);
+std::optional<RewrittenLine> ReplaceAttributeValue(std::string_view line, std::string_view marker, std::int64_t value);
+
+// A time in samples, which may pass the 32-bit range.
+std::optional<std::int64_t> ReadAttributeTime(std::string_view line, std::string_view marker);
+
+// The line with the value of each marker that is present and closed
+// replaced, wherever it stands; at most RewrittenLine::MaxNumbers. An empty
+// marker stands for nothing to replace.
+struct AttributeValue {
+    std::string_view marker;
+    std::int64_t value;
+};
+RewrittenLine ReplaceAttributeValues(std::string_view line, std::initializer_list<AttributeValue> values);
 
 // A track line with its id and index replaced. Callers have checked that the
 // id has its closing quote and that " index=" is present. When the index

@@ -1,5 +1,6 @@
 #include "attributes.h"
 #include "line_tests.h"
+#include "merge_context.h"
 #include "merge_failure.h"
 #include "numbers.h"
 #include "renumbering.h"
@@ -19,6 +20,32 @@ void writeMemberLine(MergeContext& context, std::string_view line)
         [&](std::int32_t trackId) { return std::optional<std::int32_t>(NewTrackId(trackId, context.state)); });
 }
 
+// A member on a track of session 2 that was left out goes with it.
+bool onLeftOutTrack(const MergeContext& context, std::string_view line)
+{
+    const auto trackId = context.choices.kept.empty() ? std::nullopt : ReadAttributeNumber(line, Marker::TrackId);
+    return trackId && context.choices.LeftOut(*trackId);
+}
+
+// Where a group of session 2 ends when all its members were on tracks left
+// out, so that it goes too; 0 when it stays.
+std::size_t emptiedGroupEnd(const MergeContext& context, std::size_t groupLine)
+{
+    const SessionLines& lines = context.session2;
+    if (context.choices.kept.empty() || !StartsWith(lines[groupLine], "<clipGroup "))
+        return 0;
+    const std::size_t end = BlockEnd(lines, groupLine, "</clipGroup>");
+    bool members = false;
+    for (std::size_t k = groupLine + 1; k < end; ++k) {
+        if (!Contains(lines[k], Marker::TrackId))
+            continue;
+        if (!onLeftOutTrack(context, lines[k]))
+            return 0;
+        members = true;
+    }
+    return members ? end : 0;
+}
+
 // Session 2's block as it stands, group ids kept, for a session 1 that has
 // no groups of its own.
 void copySession2ClipGroups(MergeContext& context)
@@ -26,6 +53,12 @@ void copySession2ClipGroups(MergeContext& context)
     const SessionLines& lines = context.session2;
     for (std::size_t k = context.state.clipGroupsLine2; k < lines.size(); ++k) {
         const std::string_view line = lines[k];
+        if (const std::size_t end = emptiedGroupEnd(context, k)) {
+            k = end;
+            continue;
+        }
+        if (onLeftOutTrack(context, line))
+            continue;
         if (Contains(line, Marker::TrackId))
             writeMemberLine(context, line);
         else
@@ -45,6 +78,12 @@ void appendSession2ClipGroups(MergeContext& context)
     MergeState& state = context.state;
     for (std::size_t k = state.clipGroupsLine2; k < lines.size(); ++k) {
         const std::string_view line = lines[k];
+        if (const std::size_t end = emptiedGroupEnd(context, k)) {
+            k = end;
+            continue;
+        }
+        if (onLeftOutTrack(context, line))
+            continue;
         if (Contains(line, Marker::TrackId)) {
             writeMemberLine(context, line);
         } else if (StartsWith(line, "<clipGroups>")) {

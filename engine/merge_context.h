@@ -1,6 +1,7 @@
 #pragma once
 
 #include "attributes.h"
+#include "merge_choices.h"
 #include "merge_state.h"
 #include "session_lines.h"
 #include "session_writer.h"
@@ -19,6 +20,7 @@ struct MergeContext {
     const SessionLines& session2;
     MergeState& state;
     SessionWriter& out;
+    const MergeChoices& choices;
 };
 
 // First position at or after `from` whose line starts with `prefix`, or

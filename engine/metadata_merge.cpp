@@ -1,4 +1,5 @@
 #include "line_tests.h"
+#include "numbers.h"
 #include "section_merge.h"
 
 #include <utility>
@@ -6,6 +7,31 @@
 namespace tandem::engine {
 
 namespace {
+
+constexpr std::string_view startTimeOpen = "<xmpDM:startTime>";
+
+// A line of session 2's metadata: a marker's start moves with session 2 in
+// time. Only a start written as whole samples is moved.
+void writeSession2Line(MergeContext& context, std::string_view line)
+{
+    const std::size_t close = line.find('<', startTimeOpen.size());
+    if (context.choices.offset == 0 || !StartsWith(line, startTimeOpen) || close == std::string_view::npos) {
+        context.out.WriteLine(line);
+        return;
+    }
+    const std::string_view value = line.substr(startTimeOpen.size(), close - startTimeOpen.size());
+    const bool samples =
+        !value.empty() && value.size() < 19 && value.find_first_not_of("0123456789") == std::string_view::npos;
+    if (!samples) {
+        context.out.WriteLine(line);
+        return;
+    }
+    RewrittenLine moved;
+    moved.text[0] = line.substr(0, startTimeOpen.size());
+    moved.number[0] = CheckedAdd64(ParseLeadingNumber64(value), context.choices.offset);
+    moved.text[1] = line.substr(close);
+    context.out.WriteLine(moved);
+}
 
 // Writes session 2's lines from `from` up to, not including, the first line
 // that starts with `stop`, leaving out its own sequence brackets so the
@@ -16,7 +42,7 @@ void writeSequenceBody(MergeContext& context, std::size_t from, std::string_view
     for (std::size_t k = from; k < lines.size() && !StartsWith(lines[k], stop); ++k) {
         const std::string_view line = lines[k];
         if (!StartsWith(line, "<rdf:Seq>") && !StartsWith(line, "</rdf:Seq>"))
-            context.out.WriteLine(line);
+            writeSession2Line(context, line);
     }
 }
 
@@ -54,7 +80,8 @@ std::size_t mergeMarkers(MergeContext& context, std::size_t j, std::size_t list1
     // into session 1's entry for the kind.
     return writeUpToAndInsert(context, j, "</rdf:li>", [&] {
         const std::size_t end = BlockEnd(context.session2, list2, "</xmpDM:markers>");
-        WriteLines(context.session2, list2, end, context.out);
+        for (std::size_t k = list2; k <= end; ++k)
+            writeSession2Line(context, context.session2[k]);
     });
 }
 

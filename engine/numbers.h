@@ -11,7 +11,12 @@ namespace tandem::engine {
 // overflow failure.
 std::int32_t ParseLeadingNumber(std::string_view text);
 
+// The same in 64 bits, for times in samples.
+std::int64_t ParseLeadingNumber64(std::string_view text);
+
 // 32-bit sums of the renumbering rules; overflow is a failure, not a wrap.
 std::int32_t CheckedAdd(std::int32_t a, std::int64_t b);
+// 64-bit sums of times; overflow is a failure too.
+std::int64_t CheckedAdd64(std::int64_t a, std::int64_t b);
 
 } // namespace tandem::engine

@@ -7,12 +7,13 @@
 
 namespace tandem::engine {
 
-// A line with one or two numbers put in place of attribute values, kept as
-// pieces of the original line so that writing it copies no text twice:
-// text[0] number[0] text[1] (number[1] text[2]).
+// A line with numbers put in place of attribute values, kept as pieces of
+// the original line so that writing it copies no text twice:
+// text[0] number[0] text[1] (number[1] text[2] ...).
 struct RewrittenLine {
-    std::array<std::string_view, 3> text{};
-    std::array<std::int32_t, 2> number{};
+    static constexpr int MaxNumbers = 4;
+    std::array<std::string_view, MaxNumbers + 1> text{};
+    std::array<std::int64_t, MaxNumbers> number{};
     int numbers = 1;
 
     std::string str() const;

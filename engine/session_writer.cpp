@@ -13,8 +13,8 @@ namespace {
 
 constexpr std::size_t bufferSize = std::size_t{ 1 } << 20;
 constexpr std::string_view lineEnd = "\r\n";
-// Room for any 32-bit number with its sign.
-constexpr std::size_t numberRoom = 12;
+// Room for any 64-bit number with its sign.
+constexpr std::size_t numberRoom = 21;
 
 } // namespace
 
@@ -60,7 +60,7 @@ void SessionWriter::append(std::string_view text)
     used_ += text.size();
 }
 
-void SessionWriter::appendNumber(std::int32_t value)
+void SessionWriter::appendNumber(std::int64_t value)
 {
     if (bufferSize - used_ < numberRoom)
         Flush();

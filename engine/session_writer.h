@@ -28,7 +28,7 @@ public:
 
 private:
     void append(std::string_view text);
-    void appendNumber(std::int32_t value);
+    void appendNumber(std::int64_t value);
     void endLine();
 
     void write(const char* data, std::size_t size);

@@ -21,11 +21,14 @@ void writeSession1Routing(MergeContext& context, std::string_view line, std::str
 }
 
 // A routing line of session 2; false when it lacks the attribute or its
-// closing quote.
+// closing quote. A track left out takes nothing in: what went there goes to
+// the master, as what went to session 2's own master does.
 bool writeSession2Routing(MergeContext& context, std::string_view line, std::string_view marker)
 {
-    return WriteRenumbered(
-        context.out, line, marker, [&](std::int32_t target) { return NewSession2Target(target, context.state); });
+    return WriteRenumbered(context.out, line, marker, [&](std::int32_t target) {
+        return context.choices.LeftOut(target) ? std::optional<std::int32_t>(context.state.masterId)
+                                               : NewSession2Target(target, context.state);
+    });
 }
 
 // Session 2's clips and video clips name their media by file id.
@@ -34,6 +37,49 @@ void writeWithNewFileId(MergeContext& context, std::string_view line)
     if (!WriteRenumbered(context.out, line, Marker::FileId,
             [&](std::int32_t fileId) { return std::optional<std::int32_t>(NewFileId(fileId, context.state)); }))
         context.out.WriteLine(line);
+}
+
+// A clip of session 2 also moves with session 2 in time.
+void writeSession2Clip(MergeContext& context, std::string_view line)
+{
+    const std::int64_t offset = context.choices.offset;
+    if (offset == 0) {
+        writeWithNewFileId(context, line);
+        return;
+    }
+    const auto moved = [&](std::string_view marker) {
+        const auto point = HasClosedAttribute(line, marker) ? ReadAttributeTime(line, marker) : std::nullopt;
+        // A point that cannot be read is not written over.
+        return point ? AttributeValue{ marker, CheckedAdd64(*point, offset) } : AttributeValue{ {}, 0 };
+    };
+    const AttributeValue fileId = HasClosedAttribute(line, Marker::FileId)
+        ? AttributeValue{ Marker::FileId, NewFileId(*ReadAttributeNumber(line, Marker::FileId), context.state) }
+        : AttributeValue{ {}, 0 };
+    context.out.WriteLine(ReplaceAttributeValues(line, { fileId, moved(Marker::StartPoint), moved(Marker::EndPoint) }));
+}
+
+// Track automation lies on the session's time line and moves with session
+// 2; keyframes inside a clip count from the clip's start and stay.
+void writeSession2Keyframe(MergeContext& context, std::string_view line)
+{
+    const auto offset =
+        HasClosedAttribute(line, Marker::SampleOffset) ? ReadAttributeTime(line, Marker::SampleOffset) : std::nullopt;
+    if (!offset || context.choices.offset == 0)
+        context.out.WriteLine(line);
+    else
+        context.out.WriteLine(
+            *ReplaceAttributeValue(line, Marker::SampleOffset, CheckedAdd64(*offset, context.choices.offset)));
+}
+
+// With some of session 2's tracks left out, the written ones take the
+// indexes after session 1's one after the other, in their own order.
+std::int32_t newSession2Index(std::int32_t index, const MergeContext& context)
+{
+    const std::vector<std::int32_t>& kept = context.choices.keptIndexes;
+    if (context.choices.kept.empty())
+        return NewTrackIndex(index, context.state);
+    const auto rank = std::lower_bound(kept.begin(), kept.end(), index) - kept.begin();
+    return CheckedAdd(context.state.maxTrackIndex, rank + 1);
 }
 
 // A session 2 "<audioTrack " or "<busTrack " line gets its new id and index;
@@ -46,7 +92,7 @@ void writeSession2TrackLine(MergeContext& context, std::string_view line)
     const auto index = ReadAttributeNumber(line, Marker::Index);
     if (!index)
         return;
-    const std::int32_t newIndex = NewTrackIndex(*index, context.state);
+    const std::int32_t newIndex = newSession2Index(*index, context);
     context.state.maxNewIndex = std::max(context.state.maxNewIndex, newIndex);
     context.out.WriteLine(ReplaceIdAndIndex(line, newId, newIndex));
 }
@@ -72,11 +118,19 @@ std::size_t copyTrackBody(MergeContext& context, const SessionLines& lines, std:
 std::size_t insertAudioTrack(MergeContext& context, std::size_t trackLine)
 {
     writeSession2TrackLine(context, context.session2[trackLine]);
+    const bool placed = context.choices.offset != 0;
+    bool inClip = false;
     return copyTrackBody(
         context, context.session2, trackLine, [](std::string_view line) { return StartsWith(line, "</audioTrack>"); },
         [&](std::string_view line) {
-            if (StartsWith(line, "<audioClip ") && Contains(line, Marker::FileId))
-                writeWithNewFileId(context, line);
+            if (StartsWith(line, "<audioClip ") && (placed || Contains(line, Marker::FileId))) {
+                writeSession2Clip(context, line);
+                inClip = line.size() < 2 || line.substr(line.size() - 2) != "/>";
+            } else if (StartsWith(line, "</audioClip>")) {
+                inClip = false;
+                context.out.WriteLine(line);
+            } else if (placed && !inClip && StartsWith(line, "<parameterKeyframe "))
+                writeSession2Keyframe(context, line);
             else if (StartsWith(line, "<trackOutput "))
                 writeSession2Routing(context, line, Marker::OutputId);
             else if (StartsWith(line, "<sendSlot ")) {
@@ -99,6 +153,8 @@ std::size_t insertBusTrack(MergeContext& context, std::size_t trackLine)
                 writeSession2Routing(context, line, Marker::SendOutputId);
             else if (StartsWith(line, "<trackOutput "))
                 writeSession2Routing(context, line, Marker::OutputId);
+            else if (context.choices.offset != 0 && StartsWith(line, "<parameterKeyframe "))
+                writeSession2Keyframe(context, line);
             else
                 context.out.WriteLine(line);
         });
@@ -111,8 +167,12 @@ std::size_t insertVideoTrack(MergeContext& context, std::size_t trackLine)
     const SessionLines& lines = context.session2;
     const std::size_t end = BlockEnd(lines, trackLine, "</videoTrack>");
     if (!context.state.videoWritten1)
-        for (std::size_t k = trackLine; k <= end; ++k)
-            writeWithNewFileId(context, lines[k]);
+        for (std::size_t k = trackLine; k <= end; ++k) {
+            if (StartsWith(lines[k], "<videoClip "))
+                writeSession2Clip(context, lines[k]);
+            else
+                writeWithNewFileId(context, lines[k]);
+        }
     return end;
 }
 
@@ -122,11 +182,15 @@ std::size_t insertVideoTrack(MergeContext& context, std::size_t trackLine)
 void insertSession2Tracks(MergeContext& context)
 {
     const SessionLines& lines = context.session2;
+    int position = 0;
     for (std::size_t j = FindLineStartingWith(lines, 0, "<tracks>") + 1; j < lines.size(); ++j) {
         const std::string_view line = lines[j];
+        const bool audio = StartsWith(line, "<audioTrack ");
         if (StartsWith(line, "<videoTrack "))
             j = insertVideoTrack(context, j);
-        else if (StartsWith(line, "<audioTrack "))
+        else if ((audio || StartsWith(line, "<busTrack ")) && !context.choices.Keeps(++position))
+            j = BlockEnd(lines, j, audio ? "</audioTrack>" : "</busTrack>");
+        else if (audio)
             j = insertAudioTrack(context, j);
         else if (StartsWith(line, "<busTrack "))
             j = insertBusTrack(context, j);

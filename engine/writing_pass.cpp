@@ -1,10 +1,31 @@
 #include "writing_pass.h"
 
 #include "line_tests.h"
+#include "numbers.h"
 #include "section_merge.h"
 #include "track_merge.h"
 
+#include <algorithm>
+
 namespace tandem::engine {
+
+namespace {
+
+// Placed in time, session 2 may now end after session 1: the session lasts
+// until the later end, when both say how long they last.
+void WriteSessionLine(MergeContext& context, std::string_view line)
+{
+    const MergeChoices& choices = context.choices;
+    const auto duration1 = choices.placed ? ReadAttributeTime(line, Marker::Duration) : std::nullopt;
+    if (!duration1 || !choices.duration2 || !HasClosedAttribute(line, Marker::Duration)) {
+        context.out.WriteLine(line);
+        return;
+    }
+    const std::int64_t end2 = CheckedAdd64(choices.offset, *choices.duration2);
+    context.out.WriteLine(*ReplaceAttributeValue(line, Marker::Duration, std::max(*duration1, end2)));
+}
+
+} // namespace
 
 void WriteMergedSession(MergeContext& context, std::string_view nameLine)
 {
@@ -12,7 +33,7 @@ void WriteMergedSession(MergeContext& context, std::string_view nameLine)
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         if (StartsWith(line, "<session "))
-            context.out.WriteLine(line);
+            WriteSessionLine(context, line);
         else if (StartsWith(line, "<name>"))
             context.out.WriteLine(nameLine);
         else if (StartsWith(line, "<tracks>"))

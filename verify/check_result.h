@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tandem::verify {
 
@@ -18,6 +19,12 @@ struct CheckResult {
     // Why the session is not well-formed XML (also among the findings).
     std::optional<Finding> xmlError;
     SessionContent content;
+    // The audio and bus tracks in file order, the members of each clip
+    // group, and where each media file is, for what a merge leaves out on
+    // purpose and for media that cannot be found.
+    std::vector<TrackContent> tracks;
+    std::vector<std::vector<std::string>> groupMembers;
+    std::vector<MediaPaths> media;
 };
 
 } // namespace tandem::verify

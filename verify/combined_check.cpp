@@ -1,6 +1,7 @@
 #include "combined_check.h"
 
 #include "conservation.h"
+#include "media_check.h"
 #include "session_check.h"
 
 #include <algorithm>
@@ -23,8 +24,8 @@ bool CombinedCheck::Clean() const
         std::all_of(files.begin(), files.end(), [](const FileFindings& file) { return file.findings.empty(); });
 }
 
-CombinedCheck CheckCombinedSession(
-    const std::string& firstPath, const std::string& secondPath, const std::string& combinedPath)
+CombinedCheck CheckCombinedSession(const std::string& firstPath, const std::string& secondPath,
+    const std::string& combinedPath, const LeftOut& leftOut)
 {
     // The inputs are read on a second thread while the combined session is
     // read here: the check then costs about the time of one file's half.
@@ -43,11 +44,12 @@ CombinedCheck CheckCombinedSession(
     const CheckResult combined = CheckSessionFile(combinedPath);
     if (inputs.joinable())
         inputs.join();
-    return CompareSessions(firstPath, secondPath, combinedPath, first, second, combined);
+    return CompareSessions(firstPath, secondPath, combinedPath, first, second, combined, leftOut);
 }
 
 CombinedCheck CompareSessions(const std::string& firstPath, const std::string& secondPath,
-    const std::string& combinedPath, const CheckResult& first, const CheckResult& second, const CheckResult& combined)
+    const std::string& combinedPath, const CheckResult& first, const CheckResult& second, const CheckResult& combined,
+    const LeftOut& leftOut)
 {
     CombinedCheck check;
     const struct {
@@ -61,7 +63,8 @@ CombinedCheck CompareSessions(const std::string& firstPath, const std::string& s
             check.unchecked.push_back({ file.label, file.path, file.result.errorNumber, file.result.description });
     if (!check.unchecked.empty())
         return check;
-    check.sentences = ConservationFindings(first, second, combined);
+    check.sentences = ConservationFindings(first, second, combined, leftOut.tracks);
+    check.warnings = MissingMedia(combinedPath, combined.media, first.media.size());
     for (const auto& file : files) {
         Findings findings = withoutXmlError(file.result);
         if (!findings.empty())

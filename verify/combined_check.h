@@ -32,16 +32,29 @@ struct CombinedCheck {
     std::vector<FileFindings> files;
     // Files that could not be read or checked (out of memory, say).
     std::vector<Unchecked> unchecked;
+    // What the user should know but that does not make the session wrong:
+    // media that cannot be found.
+    std::vector<std::string> warnings;
 
+    // No problems; there may be warnings.
     bool Clean() const;
+    bool Silent() const { return Clean() && warnings.empty(); }
+};
+
+// What the merge was asked to leave out: session 2's audio and bus tracks
+// at these positions (from 1, in its file order), with their clips and
+// clip-group members.
+struct LeftOut {
+    std::vector<int> tracks;
 };
 
 // Reads each file once, start to end, with memory for a piece of it only.
-CombinedCheck CheckCombinedSession(
-    const std::string& firstPath, const std::string& secondPath, const std::string& combinedPath);
+CombinedCheck CheckCombinedSession(const std::string& firstPath, const std::string& secondPath,
+    const std::string& combinedPath, const LeftOut& leftOut = {});
 
 // The same from what checking each file gave.
 CombinedCheck CompareSessions(const std::string& firstPath, const std::string& secondPath,
-    const std::string& combinedPath, const CheckResult& first, const CheckResult& second, const CheckResult& combined);
+    const std::string& combinedPath, const CheckResult& first, const CheckResult& second, const CheckResult& combined,
+    const LeftOut& leftOut = {});
 
 } // namespace tandem::verify

@@ -1,5 +1,6 @@
 #include "conservation.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -149,8 +150,34 @@ std::string capitalised(std::string text)
 
 } // namespace
 
-std::vector<std::string> ConservationFindings(
-    const CheckResult& first, const CheckResult& second, const CheckResult& combined)
+namespace {
+
+// Takes from `expected` what session 2's tracks left out held.
+void withoutLeftOut(const CheckResult& second, const std::vector<int>& leftOut, SessionContent& expected)
+{
+    std::vector<std::string> ids;
+    for (const int position : leftOut) {
+        if (position < 1 || static_cast<std::size_t>(position) > second.tracks.size())
+            continue;
+        const TrackContent& track = second.tracks[static_cast<std::size_t>(position) - 1];
+        --expected[track.bus ? Content::BusTracks : Content::AudioTracks];
+        expected[Content::AudioClips] -= std::min(expected[Content::AudioClips], track.clips);
+        ids.push_back(track.id);
+    }
+    for (const std::vector<std::string>& members : second.groupMembers) {
+        std::uint64_t gone = 0;
+        for (const std::string& member : members)
+            gone += std::find(ids.begin(), ids.end(), member) != ids.end();
+        expected[Content::ClipGroupItems] -= std::min(expected[Content::ClipGroupItems], gone);
+        if (!members.empty() && gone == members.size())
+            --expected[Content::ClipGroups];
+    }
+}
+
+} // namespace
+
+std::vector<std::string> ConservationFindings(const CheckResult& first, const CheckResult& second,
+    const CheckResult& combined, const std::vector<int>& leftOutTracks)
 {
     std::vector<std::string> sentences;
     const CheckResult* inputs[] = { &first, &second };
@@ -180,6 +207,7 @@ std::vector<std::string> ConservationFindings(
         expected[Content::VideoTracks] = one[Content::VideoTracks];
         expected[Content::VideoClips] = one[Content::VideoClips];
     }
+    withoutLeftOut(second, leftOutTracks, expected);
 
     // Shortfalls of one file with one cause make one sentence.
     std::map<std::tuple<int, std::string>, std::vector<std::pair<Content, std::uint64_t>>> missing;

@@ -14,7 +14,10 @@ namespace tandem::verify {
 // one, its video track are not carried over, and so not missed. XML that
 // is not well-formed is reported first, with the file it is in; a combined
 // session that is not well-formed is not counted.
-std::vector<std::string> ConservationFindings(
-    const CheckResult& first, const CheckResult& second, const CheckResult& combined);
+// Session 2's tracks at the positions in `leftOutTracks` (from 1) were left
+// out on purpose, with their clips and clip-group members, and groups whose
+// members all went with them: they are not missed.
+std::vector<std::string> ConservationFindings(const CheckResult& first, const CheckResult& second,
+    const CheckResult& combined, const std::vector<int>& leftOutTracks = {});
 
 } // namespace tandem::verify

@@ -27,12 +27,13 @@ std::vector<std::string> CheckReportLines(
     for (const CombinedCheck::FileFindings& file : check.files)
         for (const Finding& finding : file.findings)
             lines.push_back(place(file, finding) + ": " + finding.text);
+    lines.insert(lines.end(), check.warnings.begin(), check.warnings.end());
     return lines;
 }
 
 platform::Message WithCheckResult(platform::Message completion, const CombinedCheck& check)
 {
-    if (check.Clean())
+    if (check.Silent())
         return completion;
     completion.icon = platform::Message::Icon::Exclamation;
     completion.text += crlf + crlf + "Warning: the check of the new session found problems:";

@@ -15,7 +15,8 @@ std::string FindingLine(const Finding& finding);
 
 // Everything the check after a merge found, a line each, most important
 // first: files it could not check, missing content and broken XML, then the
-// problems on given lines of the combined session and of the inputs.
+// problems on given lines of the combined session and of the inputs, then
+// the warnings.
 // `place` writes where a finding stands ("Line 12" in the window,
 // "PATH:12" on the command line).
 std::vector<std::string> CheckReportLines(

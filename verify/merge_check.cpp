@@ -19,9 +19,10 @@ constexpr std::size_t queuedPieces = 8;
 
 } // namespace
 
-MergeCheck::MergeCheck(std::string firstPath, std::string secondPath)
+MergeCheck::MergeCheck(std::string firstPath, std::string secondPath, LeftOut leftOut)
     : firstPath_(std::move(firstPath))
     , secondPath_(std::move(secondPath))
+    , leftOut_(std::move(leftOut))
 {
     try {
         inputs_ = std::thread([this] { checkInputs(); });
@@ -107,9 +108,9 @@ void MergeCheck::Written(const char* data, std::size_t size)
 CombinedCheck MergeCheck::Finish(const std::string& combinedPath)
 {
     if (!live_)
-        return CheckCombinedSession(firstPath_, secondPath_, combinedPath);
+        return CheckCombinedSession(firstPath_, secondPath_, combinedPath, leftOut_);
     stop();
-    return CompareSessions(firstPath_, secondPath_, combinedPath, first_, second_, written_);
+    return CompareSessions(firstPath_, secondPath_, combinedPath, first_, second_, written_, leftOut_);
 }
 
 } // namespace tandem::verify

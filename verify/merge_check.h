@@ -19,7 +19,7 @@ namespace tandem::verify {
 // the files are read when the merge has ended instead.
 class MergeCheck {
 public:
-    MergeCheck(std::string firstPath, std::string secondPath);
+    MergeCheck(std::string firstPath, std::string secondPath, LeftOut leftOut = {});
     ~MergeCheck();
     MergeCheck(const MergeCheck&) = delete;
     MergeCheck& operator=(const MergeCheck&) = delete;
@@ -37,6 +37,7 @@ private:
 
     std::string firstPath_;
     std::string secondPath_;
+    LeftOut leftOut_;
     CheckResult first_;
     CheckResult second_;
     CheckResult written_;

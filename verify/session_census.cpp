@@ -156,6 +156,8 @@ void SessionCensus::StartElement(std::string_view name, const std::vector<XmlAtt
     case Element::MetronomeTrack:
         if (element != Element::MetronomeTrack)
             noteLineStart(LineGroup::Tracks);
+        if (element == Element::AudioTrack || element == Element::BusTrack)
+            tracks_.push_back({ element == Element::BusTrack, std::string(valueOf(attributes, "id")), 0 });
         if (hasAttribute(attributes, "id"))
             references_.Define(Defines::Track, valueOf(attributes, "id"), scanner_.TokenPosition());
         owners_.emplace_back(valueOf(attributes, "id"));
@@ -166,6 +168,8 @@ void SessionCensus::StartElement(std::string_view name, const std::vector<XmlAtt
     case Element::AudioClip:
     case Element::VideoClip:
         noteLineStart(LineGroup::Tracks);
+        if (element == Element::AudioClip && !tracks_.empty())
+            ++tracks_.back().clips;
         if (hasAttribute(attributes, "fileID"))
             references_.Refer(
                 Refers::Clip, valueOf(attributes, "fileID"), scanner_.TokenPosition(), valueOf(attributes, "name"));
@@ -177,18 +181,23 @@ void SessionCensus::StartElement(std::string_view name, const std::vector<XmlAtt
         noteLineStart(LineGroup::MediaFiles);
         if (hasAttribute(attributes, "id"))
             references_.Define(Defines::MediaFile, valueOf(attributes, "id"), scanner_.TokenPosition());
+        media_.push_back(
+            { std::string(valueOf(attributes, "absolutePath")), std::string(valueOf(attributes, "relativePath")) });
         break;
     case Element::ClipGroups:
         noteLineStart(LineGroup::ClipGroups);
         break;
     case Element::ClipGroup:
         noteLineStart(LineGroup::ClipGroups);
+        groupMembers_.emplace_back();
         if (hasAttribute(attributes, "id"))
             references_.Define(Defines::ClipGroup, valueOf(attributes, "id"), scanner_.TokenPosition());
         owners_.emplace_back(valueOf(attributes, "id"));
         break;
     case Element::Item:
         noteLineStart(LineGroup::ClipGroups);
+        if (!groupMembers_.empty())
+            groupMembers_.back().emplace_back(valueOf(attributes, "trackID"));
         references_.Refer(Refers::GroupMember, valueOf(attributes, "trackID"), scanner_.TokenPosition(),
             owners_.empty() ? std::string_view() : owners_.back());
         break;
@@ -283,6 +292,9 @@ CheckResult SessionCensus::Result() const
     result.content = content_;
     result.xmlError = XmlError();
     result.findings = AllFindings();
+    result.tracks = tracks_;
+    result.groupMembers = groupMembers_;
+    result.media = media_;
     return result;
 }
 

@@ -74,6 +74,9 @@ private:
     // The ids of the open tracks and clip groups, which own the references
     // inside them.
     std::vector<std::string> owners_;
+    std::vector<TrackContent> tracks_;
+    std::vector<std::vector<std::string>> groupMembers_;
+    std::vector<MediaPaths> media_;
     std::unique_ptr<MetadataCensus> metadata_;
     std::optional<verify::XmlError> firstMetadataError_;
     bool finished_ = false;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace tandem::verify {
 
@@ -27,6 +28,19 @@ constexpr std::size_t ContentKinds = 13;
 // Groups of elements that the merge can only handle one element to a line.
 enum class LineGroup : std::size_t { Tracks, MediaFiles, ClipGroups, Markers };
 constexpr std::size_t LineGroups = 4;
+
+// An audio or bus track: its id as written and how many clips it holds.
+struct TrackContent {
+    bool bus = false;
+    std::string id;
+    std::uint64_t clips = 0;
+};
+
+// A media file entry's paths as written (references not yet replaced).
+struct MediaPaths {
+    std::string absolutePath;
+    std::string relativePath;
+};
 
 struct SessionContent {
     std::array<std::uint64_t, ContentKinds> count{};

@@ -1,0 +1,55 @@
+#include "placement_time.h"
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace tandem::engine {
+
+namespace {
+
+bool allDigits(const std::string& text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+} // namespace
+
+std::optional<PlacementTime> ParsePlacementTime(const std::string& text)
+{
+    if (allDigits(text)) {
+        if (text.size() > 18)
+            return std::nullopt;
+        return PlacementTime{ std::stoll(text), 0 };
+    }
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t colon; (colon = text.find(':', start)) != std::string::npos; start = colon + 1)
+        fields.push_back(text.substr(start, colon - start));
+    fields.push_back(text.substr(start));
+    if (fields.size() > 3)
+        return std::nullopt;
+    // The last field holds the seconds, with or without a fraction.
+    const std::string& last = fields.back();
+    const std::size_t dot = last.find('.');
+    const std::string whole = last.substr(0, dot);
+    const std::string fraction = dot == std::string::npos ? std::string() : last.substr(dot + 1);
+    if ((fields.size() == 1 && dot == std::string::npos) || !allDigits(whole) ||
+        (dot != std::string::npos && !fraction.empty() && !allDigits(fraction)) || whole.size() > 9)
+        return std::nullopt;
+    double seconds = std::stod(whole) + (fraction.empty() ? 0.0 : std::stod("0." + fraction));
+    double unit = 60;
+    for (std::size_t i = fields.size() - 1; i-- > 0; unit *= 60) {
+        if (!allDigits(fields[i]) || fields[i].size() > 9)
+            return std::nullopt;
+        seconds += std::stod(fields[i]) * unit;
+    }
+    // Below the largest unit given, minutes and seconds count to 59.
+    if (fields.size() > 1 && std::stod(whole) >= 60)
+        return std::nullopt;
+    if (fields.size() > 2 && std::stod(fields[1]) >= 60)
+        return std::nullopt;
+    return PlacementTime{ std::nullopt, seconds };
+}
+
+} // namespace tandem::engine
