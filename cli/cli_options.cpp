@@ -44,11 +44,13 @@ std::optional<std::vector<int>> ChosenTracks(
     for (;;) {
         const std::size_t comma = list.find(',', start);
         const std::string item = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        const auto named = std::find_if(tracks.begin(), tracks.end(), [&](const engine::SessionTrack& track) {
-            return track.name == item ||
-                (!item.empty() && item.find_first_not_of("0123456789") == std::string::npos && item.size() < 10 &&
-                    track.position == std::stoi(item));
-        });
+        // A name is taken before a position: a track may be called "2".
+        auto named = std::find_if(
+            tracks.begin(), tracks.end(), [&](const engine::SessionTrack& track) { return track.name == item; });
+        if (named == tracks.end() && !item.empty() && item.size() < 10 &&
+            item.find_first_not_of("0123456789") == std::string::npos)
+            named = std::find_if(tracks.begin(), tracks.end(),
+                [&](const engine::SessionTrack& track) { return track.position == std::stoi(item); });
         if (named == tracks.end()) {
             unknown = item;
             return std::nullopt;

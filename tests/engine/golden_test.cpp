@@ -5,19 +5,27 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <sstream>
 
 namespace tandem::engine {
 namespace {
 
 // Each folder under data/ holds One.sesx and Two.sesx, and expected.sesx:
-// the combined session, checked by hand line by line.
+// the combined session, checked by hand line by line. A file "placement"
+// holding "after SECONDS" places Two after One with that gap.
 class GoldenTest : public testing::TestWithParam<std::string> { };
 
 TEST_P(GoldenTest, CombinedSessionMatchesByteForByte)
 {
     const std::filesystem::path folder = std::filesystem::path(TANDEM_GOLDEN_DIR) / GetParam();
+    AppendOptions options;
+    std::istringstream placement(test::ReadFile(folder / "placement"));
+    std::string how;
+    if (placement >> how >> options.gapSeconds && how == "after")
+        options.placement = Placement::AfterFile1;
     test::TempDir target;
-    const auto outcome = AppendSession((folder / "One.sesx").string(), (folder / "Two.sesx").string(), target.Path());
+    const auto outcome =
+        AppendSession((folder / "One.sesx").string(), (folder / "Two.sesx").string(), target.Path(), options);
     ASSERT_TRUE(outcome.succeeded) << outcome.description;
     EXPECT_EQ(outcome.outputPath, target.Path("One + Two.sesx"));
     const std::string expected = test::ReadFile(folder / "expected.sesx");

@@ -87,17 +87,19 @@ std::vector<std::string> OutputLines(const std::string& output)
     return lines;
 }
 
-engine::AppendOutcome MergeOutcome(const TempDir& dir, std::string_view session1, std::string_view session2)
+engine::AppendOutcome MergeOutcome(
+    const TempDir& dir, std::string_view session1, std::string_view session2, const engine::AppendOptions& options)
 {
     const std::string first = dir.Write("One.sesx", session1);
     const std::string second = dir.Write("Two.sesx", session2);
-    return engine::AppendSession(first, second, dir.Path());
+    return engine::AppendSession(first, second, dir.Path(), options);
 }
 
-std::vector<std::string> MergeLines(std::string_view session1, std::string_view session2)
+std::vector<std::string> MergeLines(
+    std::string_view session1, std::string_view session2, const engine::AppendOptions& options)
 {
     TempDir dir;
-    const auto outcome = MergeOutcome(dir, session1, session2);
+    const auto outcome = MergeOutcome(dir, session1, session2, options);
     EXPECT_TRUE(outcome.succeeded) << "error " << outcome.errorNumber << ": " << outcome.description;
     if (!outcome.succeeded)
         return {};

@@ -41,9 +41,11 @@ std::vector<std::string> OutputLines(const std::string& output);
 // Merges two session texts through AppendSession (as "One.sesx" and
 // "Two.sesx") and returns the lines of the combined file; the merge must
 // succeed.
-std::vector<std::string> MergeLines(std::string_view session1, std::string_view session2);
+std::vector<std::string> MergeLines(
+    std::string_view session1, std::string_view session2, const engine::AppendOptions& options = {});
 
 // The same, keeping the outcome for tests of failures.
-engine::AppendOutcome MergeOutcome(const TempDir& dir, std::string_view session1, std::string_view session2);
+engine::AppendOutcome MergeOutcome(const TempDir& dir, std::string_view session1, std::string_view session2,
+    const engine::AppendOptions& options = {});
 
 } // namespace tandem::test

@@ -149,6 +149,20 @@ TEST_P(Conservation, SaysWhatIsMissingWhoseAndWhy)
     EXPECT_EQ(ConservationFindings(GetParam().first, GetParam().second, GetParam().combined), GetParam().expected);
 }
 
+// Session 2's second track was left out on purpose: its clips and its
+// clip-group members, and the group they alone made, are not missed.
+TEST(Conservation, WhatWasLeftOutIsNotMissed)
+{
+    CheckResult second = holding({ { Content::AudioTracks, 2 }, { Content::AudioClips, 5 }, { Content::ClipGroups, 2 },
+        { Content::ClipGroupItems, 3 } });
+    second.tracks = { { false, "10001", 2 }, { false, "10002", 3 } };
+    second.groupMembers = { { "10001", "10002" }, { "10002" } };
+    const CheckResult combined = holding({ { Content::AudioTracks, 1 }, { Content::AudioClips, 2 },
+        { Content::ClipGroups, 1 }, { Content::ClipGroupItems, 1 } });
+    EXPECT_EQ(ConservationFindings(holding({}), second, combined, { 2 }), std::vector<std::string>{});
+    EXPECT_EQ(ConservationFindings(holding({}), second, combined, {}).size(), 1u);
+}
+
 CheckResult withoutCueList(CheckResult result)
 {
     result.content.namesMarkerKind[0] = false;

@@ -1,6 +1,10 @@
 #include "findings_report.h"
+#include "media_check.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 namespace tandem::verify {
 namespace {
@@ -45,6 +49,23 @@ TEST(CompletionWithCheck, ProblemsFollowOneALineMostImportantFirst)
     EXPECT_EQ(WithCheckResult(completion, withFindings(10)).text, completion.text + warning + ten);
     EXPECT_EQ(
         WithCheckResult(completion, withFindings(13)).text, completion.text + warning + ten + "\r\n... and 3 more");
+}
+
+// Media are found by their absolute path or by their relative path read
+// from the combined session's folder; a warning names the others.
+TEST(MissingMedia, NamesWhatNeitherPathFinds)
+{
+    const auto folder = std::filesystem::temp_directory_path() /
+        ("tandem-media-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(folder / "out");
+    std::ofstream(folder / "near.wav") << "x";
+    std::ofstream(folder / "far & wide.wav") << "x";
+    const std::string combined = (folder / "out" / "Mix.sesx").string();
+    const std::vector<MediaPaths> media{ { "", "../near.wav" },
+        { (folder / "far &amp; wide.wav").string(), "gone.wav" }, { "", "..\\lost.wav" }, { "/nowhere/x.wav", "" } };
+    EXPECT_EQ(MissingMedia(combined, media, 1),
+        std::vector<std::string>{ "2 media files of File 2 cannot be found: lost.wav, x.wav." });
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace
