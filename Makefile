@@ -9,7 +9,7 @@ FUZZ_SMOKE_RUNS ?= 20000
 BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps deps-run deps-bench deps-fuzz build test test-sanitize test-fuzz fuzz fuzz-build test-windows run bench package screenshot format clean
+.PHONY: diagram all deps deps-run deps-bench deps-fuzz build test test-sanitize test-fuzz fuzz fuzz-build test-windows run bench package screenshot format clean
 
 all: build
 
@@ -97,6 +97,10 @@ package: build
 	cd $(BUILD_DIR) && cpack
 
 # The README's picture of the window, from the real program, offscreen.
+# The README's picture of where File 2 goes, drawn from real output.
+diagram: build
+	python3 scripts/placement-diagram.py $(BUILD_DIR)/cli/tandem-append docs/placement.svg
+
 screenshot: build
 	scripts/screenshot.sh $(BUILD_DIR)/app/tandem docs/window.png
 

@@ -25,16 +25,24 @@ std::string_view sessionLine(const SessionLines& lines)
     return {};
 }
 
-// Session 1's sample rate, 0 when it has none.
+// Session 1's sample rate, 0 when it has none. The session element is
+// looked for anywhere on a line, so that a session written on one line still
+// tells its rate.
 double sampleRate(const SessionLines& lines)
 {
-    const std::string_view line = sessionLine(lines);
-    const std::size_t at = line.find(" sampleRate=");
-    if (at == std::string_view::npos || at + 13 > line.size())
-        return 0;
-    const std::string value(line.substr(at + 13, line.find('"', at + 13) - (at + 13)));
-    const double rate = std::strtod(value.c_str(), nullptr);
-    return std::isfinite(rate) && rate > 0 ? rate : 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::size_t session = lines[i].find("<session ");
+        if (session == std::string_view::npos)
+            continue;
+        const std::string_view line = lines[i].substr(session);
+        const std::size_t at = line.find(" sampleRate=");
+        if (at == std::string_view::npos || at + 13 > line.size())
+            return 0;
+        const std::string value(line.substr(at + 13, line.find('"', at + 13) - (at + 13)));
+        const double rate = std::strtod(value.c_str(), nullptr);
+        return std::isfinite(rate) && rate > 0 ? rate : 0;
+    }
+    return 0;
 }
 
 std::int64_t samplesOf(double seconds, double rate)
