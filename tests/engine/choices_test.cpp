@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(Choices, RebaseTest,
 #ifdef _WIN32
         ,
         RebaseCase{ "C:\\shows", "D:\\mix", "take.wav", std::nullopt },
-        RebaseCase{ "C:\\Shows\\Ep1", "c:\\shows\\mix", "take.wav", "..\\Ep1\\take.wav" }
+        RebaseCase{ "C:\\Shows\\Ep1", "c:\\shows\\mix", "take.wav", "../Ep1/take.wav" }
 #endif
         ));
 
