@@ -14,15 +14,6 @@ CliOptions refuse(std::string problem)
     return options;
 }
 
-// A gap in seconds: a plain decimal number, not below 0.
-std::optional<double> seconds(const std::string& text)
-{
-    if (text.empty() || text.find_first_not_of("0123456789.") != std::string::npos ||
-        text.find('.') != text.rfind('.') || text == ".")
-        return std::nullopt;
-    return std::stod(text);
-}
-
 // The value of an option given as "--name VALUE" or "--name=VALUE".
 std::optional<std::string> valueOf(const std::vector<std::string>& arguments, std::size_t& i, const std::string& name)
 {
@@ -95,7 +86,7 @@ CliOptions ParseArguments(const std::vector<std::string>& arguments)
             // The gap is optional: a number after --after is the gap.
             const std::string gap =
                 argument == "--after" ? (i + 1 < arguments.size() ? arguments[i + 1] : "") : argument.substr(8);
-            if (const auto value = seconds(gap)) {
+            if (const auto value = engine::ParseGapSeconds(gap)) {
                 options.gapSeconds = *value;
                 if (argument == "--after")
                     ++i;

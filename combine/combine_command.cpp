@@ -1,9 +1,12 @@
 #include "combine_command.h"
 #include "show_in_file_manager.h"
+#include "track_choice.h"
 
 #include "append_session.h"
 #include "messages.h"
+#include "placement_time.h"
 #include "sample_rate.h"
+#include "session_tracks.h"
 
 #include "combined_check.h"
 #include "findings_report.h"
@@ -16,6 +19,8 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace tandem::combine {
 
@@ -51,6 +56,69 @@ bool mayReplace(const QString& outputPath)
     return platform::CurrentPrompt().Show(question) == Message::Answer::Yes;
 }
 
+// Says which box of the "Place File 2" frame holds no gap or time.
+bool refusePlacement(const QString& text)
+{
+    Message refusal;
+    refusal.icon = Message::Icon::Critical;
+    refusal.title = "Place File 2";
+    refusal.text = text.toStdString();
+    platform::CurrentPrompt().Show(refusal);
+    return false;
+}
+
+// Puts where File 2 goes into `options`; false, once the user has been
+// told, when the box of the chosen placement holds no gap or time. An empty
+// gap is none.
+bool placeFile2(const CombineChoices& choices, engine::AppendOptions& options)
+{
+    options.placement = choices.placement;
+    if (choices.placement == engine::Placement::AfterFile1) {
+        const QString gap = choices.gap.trimmed();
+        const auto seconds = gap.isEmpty() ? std::optional<double>(0) : engine::ParseGapSeconds(gap.toStdString());
+        if (!seconds)
+            return refusePlacement(QStringLiteral("The gap box beside \"After File 1\" needs a number of seconds, "
+                                                  "such as 2 or 0.5, not \"") +
+                gap + QStringLiteral("\"."));
+        options.gapSeconds = *seconds;
+    } else if (choices.placement == engine::Placement::At) {
+        const QString at = choices.at.trimmed();
+        const auto time = engine::ParsePlacementTime(at.toStdString());
+        if (!time)
+            return refusePlacement(QStringLiteral("The time box beside \"At time\" needs a time as h:mm:ss.fff (also "
+                                                  "m:ss.fff or ss.fff) or a number of samples") +
+                (at.isEmpty() ? QStringLiteral(".") : QStringLiteral(", not \"") + at + QStringLiteral("\".")));
+        options.atSamples = time->samples;
+        options.atSeconds = time->seconds;
+    }
+    return true;
+}
+
+// Asks for the tracks of File 2 to merge, when the user wants to pick them,
+// and notes those left out for the check; false when the user cancels.
+bool chooseTracks(const QString& file2, engine::AppendOptions& options, verify::LeftOut& leftOut)
+{
+    std::vector<engine::SessionTrack> tracks;
+    {
+        platform::BusyPointer busy;
+        tracks = engine::ListSessionTracks(file2.toStdString());
+    }
+    // A session without tracks has none to pick; one that cannot be read is
+    // reported by the merge.
+    if (tracks.empty())
+        return true;
+    const auto ticked = ChooseTracks(file2, tracks);
+    if (!ticked)
+        return false;
+    if (ticked->size() == tracks.size())
+        return true;
+    options.tracks = *ticked;
+    for (const engine::SessionTrack& track : tracks)
+        if (std::find(ticked->begin(), ticked->end(), track.position) == ticked->end())
+            leftOut.tracks.push_back(track.position);
+    return true;
+}
+
 } // namespace
 
 QString TargetFolder(int choice, const QString& folder1, const QString& folder2, const QString& typedFolder)
@@ -59,7 +127,8 @@ QString TargetFolder(int choice, const QString& folder1, const QString& folder2,
     return QString::fromStdString(platform::AddTrailingBackslash(folder.toStdString()));
 }
 
-void CombineSessions(const QString& file1, const QString& file2, const QString& targetFolder)
+void CombineSessions(
+    const QString& file1, const QString& file2, const QString& targetFolder, const CombineChoices& choices)
 {
     platform::Prompt& prompt = platform::CurrentPrompt();
     if (sameFile(file1, file2)) {
@@ -70,6 +139,9 @@ void CombineSessions(const QString& file1, const QString& file2, const QString& 
         prompt.Show(refusal);
         return;
     }
+    engine::AppendOptions options;
+    if (!placeFile2(choices, options))
+        return;
     std::string firstRate;
     std::string secondRate;
     {
@@ -92,6 +164,9 @@ void CombineSessions(const QString& file1, const QString& file2, const QString& 
                             .toStdString();
     if (prompt.Show(confirmation) != Message::Answer::Yes)
         return;
+    verify::LeftOut leftOut;
+    if (choices.chooseTracks && !chooseTracks(file2, options, leftOut))
+        return;
     const std::string outputPath =
         engine::CombinedFilePath(file1.toStdString(), file2.toStdString(), targetFolder.toStdString());
     const bool existed = QFileInfo::exists(QString::fromStdString(outputPath));
@@ -101,11 +176,11 @@ void CombineSessions(const QString& file1, const QString& file2, const QString& 
     verify::CombinedCheck check;
     {
         platform::BusyPointer busy;
-        engine::AppendOptions options;
         // A file that appears while the merge runs is not replaced unasked.
         options.replaceExisting = existed;
+        options.rewriteRelativePaths = true;
         // The check runs beside the merge.
-        verify::MergeCheck live(file1.toStdString(), file2.toStdString());
+        verify::MergeCheck live(file1.toStdString(), file2.toStdString(), leftOut);
         options.written = [&live](const char* data, std::size_t size) { live.Written(data, size); };
         outcome = engine::AppendSession(file1.toStdString(), file2.toStdString(), targetFolder.toStdString(), options);
         if (outcome.succeeded)

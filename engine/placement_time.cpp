@@ -1,7 +1,7 @@
 #include "placement_time.h"
 
+#include <charconv>
 #include <cmath>
-#include <limits>
 #include <vector>
 
 namespace tandem::engine {
@@ -11,6 +11,17 @@ namespace {
 bool allDigits(const std::string& text)
 {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// Digits, with a point or not, as a number, whatever the user's locale and
+// however many digits there are: a number too large for a double is
+// infinite (the merge reports it as too large), one too small is 0.
+double number(const std::string& digits)
+{
+    double value = 0;
+    if (std::from_chars(digits.data(), digits.data() + digits.size(), value).ec == std::errc::result_out_of_range)
+        return digits.find_first_of("123456789") < digits.find('.') ? HUGE_VAL : 0;
+    return value;
 }
 
 } // namespace
@@ -37,19 +48,28 @@ std::optional<PlacementTime> ParsePlacementTime(const std::string& text)
     if ((fields.size() == 1 && dot == std::string::npos) || !allDigits(whole) ||
         (dot != std::string::npos && !fraction.empty() && !allDigits(fraction)) || whole.size() > 9)
         return std::nullopt;
-    double seconds = std::stod(whole) + (fraction.empty() ? 0.0 : std::stod("0." + fraction));
+    double seconds = number(whole) + (fraction.empty() ? 0.0 : number("0." + fraction));
     double unit = 60;
     for (std::size_t i = fields.size() - 1; i-- > 0; unit *= 60) {
         if (!allDigits(fields[i]) || fields[i].size() > 9)
             return std::nullopt;
-        seconds += std::stod(fields[i]) * unit;
+        seconds += number(fields[i]) * unit;
     }
     // Below the largest unit given, minutes and seconds count to 59.
-    if (fields.size() > 1 && std::stod(whole) >= 60)
+    if (fields.size() > 1 && number(whole) >= 60)
         return std::nullopt;
-    if (fields.size() > 2 && std::stod(fields[1]) >= 60)
+    if (fields.size() > 2 && number(fields[1]) >= 60)
         return std::nullopt;
     return PlacementTime{ std::nullopt, seconds };
+}
+
+std::optional<double> ParseGapSeconds(const std::string& text)
+{
+    const std::size_t dot = text.find('.');
+    const std::string digits = dot == std::string::npos ? text : text.substr(0, dot) + text.substr(dot + 1);
+    if (!allDigits(digits))
+        return std::nullopt;
+    return number(text);
 }
 
 } // namespace tandem::engine

@@ -17,4 +17,8 @@ struct PlacementTime {
 // its minutes and seconds below 60 where a larger unit is given.
 std::optional<PlacementTime> ParsePlacementTime(const std::string& text);
 
+// A gap in seconds that the user gives: a plain decimal number, not below 0
+// ("2", "0.5", "1."); nothing for anything else.
+std::optional<double> ParseGapSeconds(const std::string& text);
+
 } // namespace tandem::engine

@@ -8,7 +8,8 @@ namespace tandem::mainwindow {
 // the trees and lists: each control moves and grows by its shares of the
 // extra width and height (a folder column takes 0.3 of the width, a file
 // column 0.7; each pane row half of the height). A smaller window shrinks
-// everything alike.
+// everything alike. The row of the "Place File 2" frame was added below the
+// target options, and the window grew by its height.
 struct Placement {
     double left;
     double top;
@@ -22,7 +23,7 @@ struct Placement {
 
 namespace Layout {
 constexpr double ClientWidth = 15915;
-constexpr double ClientHeight = 9285;
+constexpr double ClientHeight = 10035;
 // The smallest share of the designed size the window shrinks to.
 constexpr double SmallestScale = 0.5;
 
@@ -30,7 +31,7 @@ constexpr double FolderColumn = 0.3;
 constexpr double FileColumn = 0.7;
 constexpr double Row = 0.5;
 
-constexpr Placement MainFrame{ 120, 150, 15645, 8955, 0, 1, 0, 1 };
+constexpr Placement MainFrame{ 120, 150, 15645, 9705, 0, 1, 0, 1 };
 // Pane 1 and pane 2.
 constexpr Placement FolderFrame[2] = { { 90, 270, 4545, 3345, 0, FolderColumn, 0, Row },
     { 90, 3960, 4545, 3345, 0, FolderColumn, Row, Row } };
@@ -57,8 +58,17 @@ constexpr Placement TargetOptionsFrame{ 4710, 7380, 10755, 735, FolderColumn, Fi
 constexpr Placement TargetOption[3] = { { 480, 360, 1395, 225 }, { 2520, 360, 1395, 225 }, { 4620, 330, 1545, 225 } };
 constexpr Placement TargetTextBox{ 6270, 270, 3855, 315, 0, FileColumn, 0, 0 };
 constexpr Placement FileButton{ 10170, 270, 375, 315, FileColumn, 0, 0, 0 };
-// Lies on top of the lower right corner of MainFrame, under the target options.
-constexpr Placement ButtonFrame{ 4830, 8280, 10755, 675, FolderColumn, FileColumn, 1, 0 };
+// Under the target options, its columns lined up with theirs.
+constexpr Placement PlacementFrame{ 4710, 8130, 10755, 735, FolderColumn, FileColumn, 1, 0 };
+constexpr Placement PlacementOption[3] = { { 480, 360, 1395, 225 }, { 2520, 360, 1395, 225 },
+    { 4620, 330, 1545, 225 } };
+constexpr Placement GapTextBox{ 3930, 270, 420, 315 };
+constexpr Placement GapUnitLabel{ 4395, 315, 150, 225 };
+constexpr Placement AtTextBox{ 6270, 270, 1800, 315 };
+// Under the Combine button, beside the options of the combine.
+constexpr Placement ChooseTracksCheck{ 750, 8640, 3255, 285, 0, 0, 1, 0 };
+// Lies on top of the lower right corner of MainFrame, under the placement.
+constexpr Placement ButtonFrame{ 4830, 9030, 10755, 675, FolderColumn, FileColumn, 1, 0 };
 constexpr Placement NonEnglishCheck{ 4590, 240, 2805, 315 };
 constexpr Placement LanguageList{ 7440, 240, 2685, 315 };
 } // namespace Layout

@@ -7,6 +7,7 @@
 
 #include "combine_command.h"
 #include "language_options.h"
+#include "placement_choice.h"
 #include "settings_store.h"
 #include "target_choice.h"
 
@@ -27,6 +28,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
@@ -191,6 +193,15 @@ void Main::createControls(const platform::Volumes& volumes)
     TargetTextBox = targetChoice_->TargetTextBox;
     FileButton = targetChoice_->FileButton;
 
+    PlacementFrame = new QGroupBox(QStringLiteral("Place File 2"), MainFrame);
+    PlacementFrame->setObjectName(QStringLiteral("PlacementFrame"));
+    placementChoice_ = new combine::PlacementChoice(PlacementFrame);
+    PlacementOption = placementChoice_->PlacementOption;
+    GapTextBox = placementChoice_->GapTextBox;
+    AtTextBox = placementChoice_->AtTextBox;
+    ChooseTracksCheck = new QCheckBox(QStringLiteral("Ch&oose tracks\u2026"), MainFrame);
+    ChooseTracksCheck->setObjectName(QStringLiteral("ChooseTracksCheck"));
+
     // Enabled by the first scan that ends.
     ButtonFrame = new QGroupBox(QStringLiteral("Language Options"), client);
     ButtonFrame->setObjectName(QStringLiteral("ButtonFrame"));
@@ -217,6 +228,13 @@ void Main::nameForScreenReaders()
     name(TargetOption[2], "Specific Folder", "Writes the combined session into the target folder");
     name(TargetTextBox, "Target folder", "The folder the combined session is written to with Specific Folder");
     name(FileButton, "Browse for the target folder", "Chooses the target folder in a folder browser");
+    name(PlacementFrame, "Place File 2", "Where File 2's clips, automation and markers go in time");
+    name(PlacementOption[0], "As recorded", "Keeps File 2's clips at their own times");
+    name(PlacementOption[1], "After File 1", "Places File 2 after the end of File 1's last clip, with the gap");
+    name(GapTextBox, "Gap in seconds", "Seconds between the end of File 1's last clip and File 2");
+    name(PlacementOption[2], "At time", "Places File 2 at the time in the time box");
+    name(AtTextBox, "Time", "Where File 2 starts: h:mm:ss.fff, or a number of samples");
+    name(ChooseTracksCheck, "Choose tracks", "Asks which of File 2's tracks to merge before combining");
     name(ButtonFrame, "Language Options", "The translation language");
     name(NonEnglishCheck, "Set Language Translation Using", "Turns the language list on");
     name(LanguageList, "Language", "The language to translate with");
@@ -291,6 +309,13 @@ void Main::placeControls()
         place(TargetOption[i], Layout::TargetOption[i], room);
     place(TargetTextBox, Layout::TargetTextBox, room);
     place(FileButton, Layout::FileButton, room);
+    place(PlacementFrame, Layout::PlacementFrame, room);
+    for (std::size_t i = 0; i < 3; ++i)
+        place(PlacementOption[i], Layout::PlacementOption[i], room);
+    place(GapTextBox, Layout::GapTextBox, room);
+    place(placementChoice_->GapUnitLabel, Layout::GapUnitLabel, room);
+    place(AtTextBox, Layout::AtTextBox, room);
+    place(ChooseTracksCheck, Layout::ChooseTracksCheck, room);
     place(ButtonFrame, Layout::ButtonFrame, room);
     place(NonEnglishCheck, Layout::NonEnglishCheck, room);
     place(LanguageList, Layout::LanguageList, room);
@@ -439,6 +464,10 @@ settings::SettingsControls Main::SettingsControls()
     controls.scanSubfolders = { Pane(1).ScanSubfoldersCheck, Pane(2).ScanSubfoldersCheck };
     controls.languageList = LanguageList;
     controls.nonEnglish = NonEnglishCheck;
+    controls.placementOption = PlacementOption;
+    controls.gapTextBox = GapTextBox;
+    controls.atTextBox = AtTextBox;
+    controls.chooseTracks = ChooseTracksCheck;
     controls.columnWidths = &ColumnWidths;
     controls.fileLists = { Pane(1).FileList, Pane(2).FileList };
     controls.programFolder = ProgramFolder();
@@ -461,7 +490,8 @@ void Main::ConvertButtonClick()
 {
     const QString target = combine::TargetFolder(
         targetChoice_->Choice(), GetSelectedFilePath(1), GetSelectedFilePath(2), TargetTextBox->text());
-    combine::CombineSessions(Pane(1).FileList->CheckedKey(), Pane(2).FileList->CheckedKey(), target);
+    combine::CombineSessions(Pane(1).FileList->CheckedKey(), Pane(2).FileList->CheckedKey(), target,
+        { placementChoice_->Choice(), GapTextBox->text(), AtTextBox->text(), ChooseTracksCheck->isChecked() });
 }
 
 void Main::Centre()

@@ -28,8 +28,9 @@ class Pane;
 }
 
 namespace tandem::combine {
+class PlacementChoice;
 class TargetChoice;
-}
+} // namespace tandem::combine
 
 namespace tandem::language {
 class LanguageOptions;
@@ -69,7 +70,7 @@ public:
     // Applies ColumnWidths to both lists, each column by its name.
     void SetColumns();
     // The Combine button: File 1 and File 2 from the checked entries, the
-    // target folder from the choice.
+    // target folder from the choice, File 2's place and tracks as chosen.
     void ConvertButtonClick();
 
     QGroupBox* MainFrame;
@@ -81,6 +82,13 @@ public:
     std::array<QRadioButton*, 3> TargetOption{};
     QLineEdit* TargetTextBox;
     QToolButton* FileButton;
+    // "Place File 2": where File 2 goes in time.
+    QGroupBox* PlacementFrame;
+    std::array<QRadioButton*, 3> PlacementOption{};
+    QLineEdit* GapTextBox;
+    QLineEdit* AtTextBox;
+    // Asks for File 2's tracks once the combine is confirmed.
+    QCheckBox* ChooseTracksCheck;
     QGroupBox* ButtonFrame;
     QCheckBox* NonEnglishCheck;
     QComboBox* LanguageList;
@@ -146,6 +154,7 @@ private:
     panes::ListFormats listFormats_;
     std::array<panes::Pane*, 2> panes_{};
     combine::TargetChoice* targetChoice_ = nullptr;
+    combine::PlacementChoice* placementChoice_ = nullptr;
     language::LanguageOptions* languageOptions_ = nullptr;
     settings::SettingsStore* settingsStore_ = nullptr;
     bool settingsSaved_ = false;

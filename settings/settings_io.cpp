@@ -3,6 +3,7 @@
 #include "settings_store.h"
 
 #include "file_list.h"
+#include "placement_time.h"
 #include "twips.h"
 
 #include "file_system.h"
@@ -107,6 +108,19 @@ void LoadSettings(const SettingsStore& store, const SettingsControls& controls)
                 QStringLiteral("ColWidth") + columnKeys[column] + QString::number(pane), defaultWidths[column]);
 
     controls.nonEnglish->setChecked(readInt(store, options, QStringLiteral("NonEnglish"), 0) == 1);
+
+    int placement = readInt(store, options, QStringLiteral("Placement"), 1);
+    if (placement < 1 || placement > 3)
+        placement = 1;
+    controls.placementOption[static_cast<std::size_t>(placement - 1)]->setChecked(true);
+    // A gap or time that is none gives way to the default, as the box would
+    // refuse it.
+    const QString gap = store.Read(options, QStringLiteral("PlacementGap"), QStringLiteral("0")).trimmed();
+    controls.gapTextBox->setText(
+        gap.isEmpty() || engine::ParseGapSeconds(gap.toStdString()) ? gap : QStringLiteral("0"));
+    const QString at = store.Read(options, QStringLiteral("PlacementAt"), QString()).trimmed();
+    controls.atTextBox->setText(engine::ParsePlacementTime(at.toStdString()) ? at : QString());
+    controls.chooseTracks->setChecked(readInt(store, options, QStringLiteral("ChooseTracks"), 0) == 1);
 }
 
 void SaveSettings(SettingsStore& store, const SettingsControls& controls)
@@ -141,6 +155,13 @@ void SaveSettings(SettingsStore& store, const SettingsControls& controls)
                 twipsText(list.ColumnWidthTwips(list.ColumnOfKey(column))));
     }
     store.Write(options, QStringLiteral("NonEnglish"), checkText(controls.nonEnglish));
+    const int placement = controls.placementOption[1]->isChecked() ? 2
+        : controls.placementOption[2]->isChecked()                 ? 3
+                                                                   : 1;
+    store.Write(options, QStringLiteral("Placement"), QString::number(placement));
+    store.Write(options, QStringLiteral("PlacementGap"), controls.gapTextBox->text().trimmed());
+    store.Write(options, QStringLiteral("PlacementAt"), controls.atTextBox->text().trimmed());
+    store.Write(options, QStringLiteral("ChooseTracks"), checkText(controls.chooseTracks));
 
     if (!store.Save()) {
         platform::Message message;

@@ -33,6 +33,12 @@ struct SettingsControls {
     std::array<QCheckBox*, 2> scanSubfolders{};
     QComboBox* languageList = nullptr;
     QCheckBox* nonEnglish = nullptr;
+    // Where File 2 goes in time: As recorded, After File 1 (with the gap
+    // box), At (with the time box); and whether its tracks are picked.
+    std::array<QRadioButton*, 3> placementOption{};
+    QLineEdit* gapTextBox = nullptr;
+    QLineEdit* atTextBox = nullptr;
+    QCheckBox* chooseTracks = nullptr;
     ColumnWidths* columnWidths = nullptr;
     std::array<panes::FileList*, 2> fileLists{};
     // Where the program lives: the default for every folder setting.

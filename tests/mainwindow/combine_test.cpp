@@ -5,10 +5,16 @@
 #include "target_choice.h"
 
 #include <QDateTime>
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
+
+#include <map>
+#include <regex>
 
 namespace tandem::test {
 namespace {
@@ -22,6 +28,34 @@ std::string ReadText(const fs::path& path)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// A session at 48000 Hz with an audio track per name, each with a clip of
+// take.wav (beside the session) from `start` to `end`.
+std::string ClipSession(const std::vector<std::string>& names, int start, int end)
+{
+    std::string text = "<?xml version=\"1.0\"?>\n<sesx>\n<session sampleRate=\"48000\">\n<tracks>\n";
+    int index = 0;
+    for (const std::string& name : names) {
+        const std::string id = std::to_string(10001 + index++);
+        text += "<audioTrack id=\"" + id + "\" index=\"" + std::to_string(index) + "\">\n<trackParameters>\n<name>" +
+            name + "</name>\n</trackParameters>\n<trackOutput outputID=\"10000\" type=\"trackID\"/>\n" +
+            "<audioClip endPoint=\"" + std::to_string(end) + "\" fileID=\"0\" id=\"0\" name=\"" + name +
+            "\" startPoint=\"" + std::to_string(start) + "\"/>\n</audioTrack>\n";
+    }
+    return text + "<masterTrack id=\"10000\" index=\"" + std::to_string(index + 1) +
+        "\">\n</masterTrack>\n</tracks>\n</session>\n<files>\n<file absolutePath=\"take.wav\" id=\"0\" "
+        "relativePath=\"take.wav\"/>\n</files>\n</sesx>\n";
+}
+
+// The start of each clip of a session, by the clip's name.
+std::map<std::string, long long> ClipStarts(const std::string& session)
+{
+    std::map<std::string, long long> starts;
+    static const std::regex clip("<audioClip [^\n]*name=\"([^\"]*)\" startPoint=\"([0-9]+)\"");
+    for (std::sregex_iterator it(session.begin(), session.end(), clip), end; it != end; ++it)
+        starts[(*it)[1]] = std::stoll((*it)[2]);
+    return starts;
+}
+
 class CombineTest : public MainWindowTest {
 protected:
     void SetUp() override
@@ -32,6 +66,15 @@ protected:
         ASSERT_TRUE(window_->ConvertButton->isEnabled());
     }
     std::string file(const std::string& relative) const { return Root() + relative; }
+    // File 1 holds "Host" from 0 to 48000, File 2 "Music" and "Voice" from 0
+    // to 24000, each session with its media.
+    void WriteClipSessions()
+    {
+        std::ofstream(base_ / "s" / "Sessions" / "one.sesx") << ClipSession({ "Host" }, 0, 48000);
+        std::ofstream(base_ / "s" / "Other" / "four.sesx") << ClipSession({ "Music", "Voice" }, 0, 24000);
+        for (const char* folder : { "Sessions", "Other" })
+            std::ofstream(base_ / "s" / folder / "take.wav") << "RIFF";
+    }
     std::string confirmationText(const std::string& target) const
     {
         return file("Sessions/one.sesx") + "\r\n and \r\n" + file("Other/four.sesx") +
@@ -219,6 +262,81 @@ TEST_F(CombineTest, AnUnwritableTargetShowsTheEnginesMessage)
     EXPECT_EQ(prompt.Shown()[2].text,
         "Error Writing to File '" + existing.string() + "'.  \nPermission denied\n\nFile may be in use");
     fs::permissions(existing, fs::perms::owner_all);
+}
+
+TEST_F(CombineTest, ThePlacementReachesTheMergeAndABoxThatHoldsNoTimeIsRefused)
+{
+    WriteClipSessions();
+    struct Case {
+        int option; // 0 As recorded, 1 After File 1, 2 At
+        const char* gap;
+        const char* at;
+        long long musicStart; // -1: refused
+    };
+    // Only the chosen placement's box counts.
+    for (const Case& each : { Case{ 0, "x", "x", 0 }, Case{ 1, "", "x", 48000 }, Case{ 1, " 2.5 ", "", 168000 },
+             Case{ 2, "x", "0:00:01.5", 72000 }, Case{ 2, "", "480", 480 }, Case{ 1, "-1", "", -1 },
+             Case{ 2, "0", "", -1 }, Case{ 2, "0", "1:75", -1 } }) {
+        SCOPED_TRACE(std::string(each.gap) + " " + each.at);
+        const fs::path output = base_ / "s" / "Sessions" / "one + four.sesx";
+        fs::remove(output);
+        window_->PlacementOption[static_cast<std::size_t>(each.option)]->setChecked(true);
+        window_->GapTextBox->setText(QString::fromUtf8(each.gap));
+        window_->AtTextBox->setText(QString::fromUtf8(each.at));
+        ScriptedPrompt prompt;
+        prompt.Answer(Answer::Yes);
+        window_->ConvertButtonClick();
+        ASSERT_FALSE(prompt.Shown().empty());
+        if (each.musicStart < 0) {
+            ASSERT_EQ(prompt.Shown().size(), 1u);
+            EXPECT_EQ(prompt.Shown()[0].title, "Place File 2");
+            EXPECT_EQ(prompt.Shown()[0].icon, Icon::Critical);
+            const std::string box = each.option == 1 ? "gap box" : "time box";
+            EXPECT_NE(prompt.Shown()[0].text.find(box), std::string::npos) << prompt.Shown()[0].text;
+            EXPECT_FALSE(fs::exists(output));
+            continue;
+        }
+        EXPECT_EQ(prompt.Shown().back().title, "Process completed...");
+        const auto starts = ClipStarts(ReadText(output));
+        EXPECT_EQ(starts,
+            (std::map<std::string, long long>{
+                { "Host", 0 }, { "Music", each.musicStart }, { "Voice", each.musicStart } }));
+    }
+}
+
+// After the confirmation the user picks File 2's tracks: what is left out
+// is not written, and the check does not miss it; Cancel writes nothing.
+TEST_F(CombineTest, TheTracksChosenReachTheMerge)
+{
+    WriteClipSessions();
+    window_->ChooseTracksCheck->setChecked(true);
+    const fs::path output = base_ / "s" / "Sessions" / "one + four.sesx";
+    for (const bool ok : { false, true }) {
+        std::vector<std::string> listed;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            auto* list = dialog->findChild<QListWidget*>();
+            for (int row = 0; row < list->count(); ++row)
+                listed.push_back(list->item(row)->text().toStdString() +
+                    (list->item(row)->checkState() == Qt::Checked ? " ticked" : ""));
+            list->item(1)->setCheckState(Qt::Unchecked);
+            dialog->findChild<QDialogButtonBox*>()
+                ->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
+                ->click();
+        });
+        ScriptedPrompt prompt;
+        prompt.Answer(Answer::Yes);
+        window_->ConvertButtonClick();
+        EXPECT_EQ(listed, (std::vector<std::string>{ "Music ticked", "Voice ticked" }));
+        ASSERT_EQ(prompt.Shown().size(), ok ? 2u : 1u);
+        EXPECT_EQ(fs::exists(output), ok);
+        if (ok) {
+            EXPECT_EQ(prompt.Shown()[1].icon, Icon::Information) << prompt.Shown()[1].text;
+            EXPECT_EQ(prompt.Shown()[1].text.find("not in the combined session"), std::string::npos);
+        }
+    }
+    EXPECT_EQ(ClipStarts(ReadText(output)), (std::map<std::string, long long>{ { "Host", 0 }, { "Music", 0 } }));
 }
 
 TEST_F(CombineTest, TargetControlsAndTooltips)

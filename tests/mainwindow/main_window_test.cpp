@@ -26,7 +26,7 @@ TEST_F(MainWindowTest, DesignedSizeWithItsCaptions)
     EXPECT_TRUE(window_->windowTitle().startsWith(QStringLiteral("Tandem - Version ")));
     const QWidget& client = *window_->centralWidget();
     EXPECT_NEAR(dirtree::TwipsFromPixels(client.width(), client), 15915, 15);
-    EXPECT_NEAR(dirtree::TwipsFromPixels(client.height(), client, true), 9285, 15);
+    EXPECT_NEAR(dirtree::TwipsFromPixels(client.height(), client, true), 10035, 15);
     EXPECT_NEAR(dirtree::TwipsFromPixels(Pane(1).FileList->x(), client), 180, 15);
     EXPECT_NEAR(dirtree::TwipsFromPixels(window_->ExitButton->y(), client, true), 7710, 15);
 

@@ -73,6 +73,8 @@ protected:
 
 TEST_F(SettingsTest, FirstRunTakesTheDefaults)
 {
+    window_->PlacementOption[2]->setChecked(true);
+    window_->ChooseTracksCheck->setChecked(true);
     Load();
     EXPECT_EQ(Pane(1).LastDir, Key("Program"));
     EXPECT_EQ(Pane(2).LastDir, Key("Program"));
@@ -85,6 +87,10 @@ TEST_F(SettingsTest, FirstRunTakesTheDefaults)
     EXPECT_FALSE(window_->LanguageList->isEnabledTo(window_->ButtonFrame));
     EXPECT_EQ(window_->ColumnWidths[0], (std::array<double, 4>{ 3350, 2880, 1800, 1500 }));
     EXPECT_EQ(window_->ColumnWidths[1], (std::array<double, 4>{ 3350, 2880, 1800, 1500 }));
+    EXPECT_TRUE(window_->PlacementOption[0]->isChecked());
+    EXPECT_FALSE(window_->GapTextBox->isEnabled());
+    EXPECT_EQ(window_->GapTextBox->text(), QStringLiteral("0"));
+    EXPECT_FALSE(window_->ChooseTracksCheck->isChecked());
     // Settings without a size keep the designed one.
     EXPECT_NEAR(dirtree::TwipsFromPixels(window_->centralWidget()->width(), *window_), 15915, 15);
 }
@@ -93,10 +99,19 @@ TEST_F(SettingsTest, OutOfRangeValuesFallBack)
 {
     for (const char* target : { "0", "4", "9", "x" }) {
         window_->TargetOption[2]->setChecked(true);
+        window_->PlacementOption[2]->setChecked(true);
         Store("Target", QLatin1String(target));
+        Store("Placement", QLatin1String(target));
         Load();
         EXPECT_TRUE(window_->TargetOption[0]->isChecked()) << target;
+        EXPECT_TRUE(window_->PlacementOption[0]->isChecked()) << target;
     }
+    // A gap or time the boxes would refuse gives way to the default.
+    Store("PlacementGap", QStringLiteral("-1"));
+    Store("PlacementAt", QStringLiteral("1:75"));
+    Load();
+    EXPECT_EQ(window_->GapTextBox->text(), QStringLiteral("0"));
+    EXPECT_EQ(window_->AtTextBox->text(), QString());
     Store("Target", QStringLiteral("3"));
     Store("Language", QStringLiteral("12"));
     Load();
@@ -144,7 +159,8 @@ TEST_F(SettingsTest, SavingClearsTheSectionsThenWritesEveryKeyInOrder)
         "SETTINGS/Target", "SETTINGS/AutoRefresh1", "SETTINGS/AutoRefresh2", "SETTINGS/ScanSubfolders1",
         "SETTINGS/ScanSubfolders2", "SETTINGS/Language", "SETTINGS/ColWidthFolder1", "SETTINGS/ColWidthFile1",
         "SETTINGS/ColWidthCreated1", "SETTINGS/ColWidthBytes1", "SETTINGS/ColWidthFolder2", "SETTINGS/ColWidthFile2",
-        "SETTINGS/ColWidthCreated2", "SETTINGS/ColWidthBytes2", "SETTINGS/NonEnglish" };
+        "SETTINGS/ColWidthCreated2", "SETTINGS/ColWidthBytes2", "SETTINGS/NonEnglish", "SETTINGS/Placement",
+        "SETTINGS/PlacementGap", "SETTINGS/PlacementAt", "SETTINGS/ChooseTracks" };
     EXPECT_EQ(store_.operations, expected);
     EXPECT_EQ(store_.values.count(QStringLiteral("SETTINGS/Obsolete")), 0u);
     EXPECT_EQ(store_.saves, 1);
@@ -234,6 +250,10 @@ TEST_F(SettingsTest, AnIniStoreKeepsTheValuesBetweenRuns)
     Pane(1).LastDir = Key("Sessions");
     window_->TargetOption[1]->setChecked(true);
     Pane(2).ScanSubfoldersCheck->setChecked(true);
+    window_->PlacementOption[1]->setChecked(true);
+    window_->GapTextBox->setText(QStringLiteral("1.5"));
+    window_->AtTextBox->setText(QStringLiteral("1:02.5"));
+    window_->ChooseTracksCheck->setChecked(true);
     window_->resize(window_->width() + 120, window_->height() + 80);
     const QSize size = window_->size();
     {
@@ -244,12 +264,20 @@ TEST_F(SettingsTest, AnIniStoreKeepsTheValuesBetweenRuns)
     Pane(1).LastDir.clear();
     window_->TargetOption[0]->setChecked(true);
     Pane(2).ScanSubfoldersCheck->setChecked(false);
+    window_->PlacementOption[2]->setChecked(true);
+    window_->GapTextBox->clear();
+    window_->AtTextBox->clear();
+    window_->ChooseTracksCheck->setChecked(false);
     settings::QSettingsStore store(file);
     settings::LoadSettings(store, window_->SettingsControls());
     EXPECT_EQ(Pane(1).LastDir, Key("Sessions"));
     EXPECT_TRUE(window_->TargetOption[1]->isChecked());
     EXPECT_TRUE(Pane(2).ScanSubfoldersCheck->isChecked());
     EXPECT_EQ(window_->size(), size);
+    EXPECT_TRUE(window_->PlacementOption[1]->isChecked());
+    EXPECT_EQ(window_->GapTextBox->text(), QStringLiteral("1.5"));
+    EXPECT_EQ(window_->AtTextBox->text(), QStringLiteral("1:02.5"));
+    EXPECT_TRUE(window_->ChooseTracksCheck->isChecked());
     EXPECT_EQ(
         store.Read(QStringLiteral("SETTINGS"), QStringLiteral("ScanSubfolders2"), QString()), QStringLiteral("1"));
 }
