@@ -60,10 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, ParseArgumentsTest,
         ParseCase{ { "--after", "--at", "1:00", "a", "b" }, Action::Usage, "", "", "" },
         ParseCase{ { "--at", "1:60", "a", "b" }, Action::Usage, "", "", "" },
         ParseCase{ { "--after=soon", "a", "b" }, Action::Usage, "", "", "" },
-        ParseCase{ { "--tracks", "a", "b" }, Action::Usage, "", "", "" },
-        // Numbers too small or too large for a double are no reason to stop.
-        ParseCase{ { "--at", "0." + std::string(400, '0') + "1", "a", "b" }, Action::Append, "", "a", "b" },
-        ParseCase{ { "--after=" + std::string(400, '9'), "a", "b" }, Action::Append, "", "a", "b" }));
+        ParseCase{ { "--tracks", "a", "b" }, Action::Usage, "", "", "" }));
 
 // Placement: --after takes a gap only when a number follows.
 TEST(ParsePlacement, AfterAndAt)

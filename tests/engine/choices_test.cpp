@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace tandem::engine {
 namespace {
 
@@ -185,6 +187,13 @@ TEST(Placement, TimesAsTyped)
     EXPECT_FALSE(ParsePlacementTime("3.25")->samples);
     for (const char* wrong : { "", "1:60", "1:60:00", "1:2:3:4", "abc", "-5", "1.2.3", "1::2" })
         EXPECT_FALSE(ParsePlacementTime(wrong)) << wrong;
+    EXPECT_EQ(ParseGapSeconds(".5"), 0.5);
+    for (const char* wrong : { "", ".", "-1", "1.2.3", "2s" })
+        EXPECT_FALSE(ParseGapSeconds(wrong)) << wrong;
+    // However many digits are typed: too small for a double is 0, too large
+    // is infinite (and the merge says it is too large).
+    EXPECT_EQ(ParsePlacementTime("0." + std::string(400, '0') + "1")->seconds, 0);
+    EXPECT_EQ(ParseGapSeconds(std::string(400, '9')), HUGE_VAL);
 }
 
 } // namespace

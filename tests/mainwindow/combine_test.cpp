@@ -312,7 +312,9 @@ TEST_F(CombineTest, TheTracksChosenReachTheMerge)
     WriteClipSessions();
     window_->ChooseTracksCheck->setChecked(true);
     const fs::path output = base_ / "s" / "Sessions" / "one + four.sesx";
-    for (const bool ok : { false, true }) {
+    enum Run { Cancel, All, WithoutVoice };
+    for (const Run run : { Cancel, All, WithoutVoice }) {
+        fs::remove(output);
         std::vector<std::string> listed;
         QTimer::singleShot(0, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
@@ -321,23 +323,29 @@ TEST_F(CombineTest, TheTracksChosenReachTheMerge)
             for (int row = 0; row < list->count(); ++row)
                 listed.push_back(list->item(row)->text().toStdString() +
                     (list->item(row)->checkState() == Qt::Checked ? " ticked" : ""));
-            list->item(1)->setCheckState(Qt::Unchecked);
+            if (run == WithoutVoice)
+                list->item(1)->setCheckState(Qt::Unchecked);
             dialog->findChild<QDialogButtonBox*>()
-                ->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
+                ->button(run == Cancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)
                 ->click();
         });
         ScriptedPrompt prompt;
         prompt.Answer(Answer::Yes);
         window_->ConvertButtonClick();
         EXPECT_EQ(listed, (std::vector<std::string>{ "Music ticked", "Voice ticked" }));
-        ASSERT_EQ(prompt.Shown().size(), ok ? 2u : 1u);
-        EXPECT_EQ(fs::exists(output), ok);
-        if (ok) {
-            EXPECT_EQ(prompt.Shown()[1].icon, Icon::Information) << prompt.Shown()[1].text;
-            EXPECT_EQ(prompt.Shown()[1].text.find("not in the combined session"), std::string::npos);
+        if (run == Cancel) {
+            EXPECT_EQ(prompt.Shown().size(), 1u);
+            EXPECT_FALSE(fs::exists(output));
+            continue;
         }
+        ASSERT_EQ(prompt.Shown().size(), 2u);
+        EXPECT_EQ(prompt.Shown()[1].icon, Icon::Information) << prompt.Shown()[1].text;
+        EXPECT_EQ(prompt.Shown()[1].text.find("not in the combined session"), std::string::npos);
+        std::map<std::string, long long> starts{ { "Host", 0 }, { "Music", 0 } };
+        if (run == All)
+            starts["Voice"] = 0;
+        EXPECT_EQ(ClipStarts(ReadText(output)), starts);
     }
-    EXPECT_EQ(ClipStarts(ReadText(output)), (std::map<std::string, long long>{ { "Host", 0 }, { "Music", 0 } }));
 }
 
 TEST_F(CombineTest, TargetControlsAndTooltips)
