@@ -8,8 +8,7 @@ namespace tandem::mainwindow {
 // the trees and lists: each control moves and grows by its shares of the
 // extra width and height (a folder column takes 0.3 of the width, a file
 // column 0.7; each pane row half of the height). A smaller window shrinks
-// everything alike. The row of the "Place File 2" frame was added below the
-// target options, and the window grew by its height.
+// everything alike.
 struct Placement {
     double left;
     double top;
