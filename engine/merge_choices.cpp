@@ -10,8 +10,8 @@
 #include "paths.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace tandem::engine {
 
@@ -38,8 +38,10 @@ double sampleRate(const SessionLines& lines)
         const std::size_t at = line.find(" sampleRate=");
         if (at == std::string_view::npos || at + 13 > line.size())
             return 0;
-        const std::string value(line.substr(at + 13, line.find('"', at + 13) - (at + 13)));
-        const double rate = std::strtod(value.c_str(), nullptr);
+        // Read without the user's locale, which may want a decimal comma.
+        const std::string_view value = line.substr(at + 13);
+        double rate = 0;
+        std::from_chars(value.data(), value.data() + value.size(), rate);
         return std::isfinite(rate) && rate > 0 ? rate : 0;
     }
     return 0;

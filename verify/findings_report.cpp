@@ -36,7 +36,10 @@ platform::Message WithCheckResult(platform::Message completion, const CombinedCh
     if (check.Silent())
         return completion;
     completion.icon = platform::Message::Icon::Exclamation;
-    completion.text += crlf + crlf + "Warning: the check of the new session found problems:";
+    // Media that cannot be found do not make the session wrong.
+    completion.text += crlf + crlf +
+        (check.Clean() ? "Warning: some media of the new session cannot be found:"
+                       : "Warning: the check of the new session found problems:");
     const std::vector<std::string> lines = CheckReportLines(check, placeInWindow);
     for (std::size_t i = 0; i < lines.size() && i < listedLines; ++i)
         completion.text += crlf + lines[i];
