@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <filesystem>
 
 #ifdef _WIN32
@@ -131,6 +133,32 @@ TEST(Output, LinesEndInCrLfAndKeepTheirOwnCr)
     const auto outcome = test::MergeOutcome(dir, "<?xml?>\r\n\t<a>  \r\n  <b>\n", "");
     ASSERT_TRUE(outcome.succeeded);
     EXPECT_EQ(ReadFile(outcome.outputPath), "<?xml?>\r\r\n<a>  \r\r\n<b>\r\n\r\n");
+}
+
+// Larger than the writer's buffer, and a line longer than it: every byte
+// around each flush is written once, in its place.
+TEST(Output, ASessionLargerThanTheBufferComesOutWhole)
+{
+    std::string session;
+    std::string expected;
+    for (int i = 0; session.size() < (3u << 20); ++i) {
+        const std::string line = "<parameter index=\"" + std::to_string(i) + "\" value=\"" + std::string(i % 97, 'v') + "\"/>";
+        session += "  " + line + "\n";
+        expected += line + "\r\n";
+        if (i == 5000) {
+            const std::string longLine = "<!--" + std::string((1u << 20) + 3, 'x') + "-->";
+            session += longLine + "\n";
+            expected += longLine + "\r\n";
+        }
+    }
+    TempDir dir;
+    const auto outcome = test::MergeOutcome(dir, session, "");
+    ASSERT_TRUE(outcome.succeeded);
+    const std::string written = ReadFile(outcome.outputPath);
+    ASSERT_EQ(written.size(), expected.size() + 2);
+    EXPECT_TRUE(written == expected + "\r\n") << "the first difference is at byte "
+                                              << std::mismatch(written.begin(), written.end(), expected.begin()).first -
+            written.begin();
 }
 
 TEST(Output, BytesPassThroughUnchanged)
