@@ -56,8 +56,8 @@ void fill(panes::FileList& list, const std::vector<Found>& found)
 {
     for (const Found& file : found) {
         const QString key = file.folder + file.name;
-        if (!list.Entry(key))
-            list.AddEntry(key, file.folder, file.name, QDateTime::fromSecsSinceEpoch(file.createdSeconds), file.size);
+        if (!list.Entry(key).isValid())
+            list.AddEntry(key, file.folder, file.name, file.createdSeconds, file.size);
     }
     QApplication::processEvents();
 }

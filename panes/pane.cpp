@@ -236,13 +236,13 @@ void Pane::OpenSession(const QString& path)
     if (!OpenFolder(file.absolutePath()))
         return;
     const QString key = QString::fromStdString(platform::AddTrailingBackslash(LastDir.toStdString())) + file.fileName();
-    QTreeWidgetItem* entry = FileList->Entry(key);
-    if (!entry) {
+    const QModelIndex entry = FileList->Entry(key);
+    if (!entry.isValid()) {
         cannotAccess(QDir::toNativeSeparators(file.absoluteFilePath()));
         return;
     }
     FileList->CheckFile(entry);
-    FileList->scrollToItem(entry);
+    FileList->scrollTo(entry);
 }
 
 void Pane::GoToLastItem(const QString& folder)
