@@ -112,7 +112,6 @@ Main::Main(const platform::Volumes& volumes, QWidget* parent)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(MainCaption(ApplicationName, TANDEM_VERSION_MAJOR, TANDEM_VERSION_MINOR, TANDEM_VERSION_PATCH));
-    setWindowIcon(ApplicationIcon());
     setAcceptDrops(true);
     createMenus();
     createControls(volumes);
@@ -123,8 +122,10 @@ Main::Main(const platform::Volumes& volumes, QWidget* parent)
     client->setMinimumSize(designed * Layout::SmallestScale);
     client->installEventFilter(this);
     resize(designed.width(), designed.height() + menuBar()->sizeHint().height());
+    // The controls are placed when the window first shows, at the size it
+    // then has: a window that start-up fits to a smaller screen, or gives
+    // its remembered size, is laid out once rather than twice.
     client->resize(designed);
-    placeControls();
     // Esc anywhere in the window, whichever control has the focus.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
@@ -222,11 +223,18 @@ void Main::nameForScreenReaders()
     name(LanguageList, "Language", "The language to translate with");
 }
 
-bool Main::captionsFit() const
+QList<QAbstractButton*> Main::captionedButtons() const
 {
-    for (const QAbstractButton* button : centralWidget()->findChildren<QAbstractButton*>()) {
-        if (button == ConvertButton || button == ExitButton || button == CancelButton || button->text().isEmpty())
-            continue;
+    QList<QAbstractButton*> buttons;
+    for (QAbstractButton* button : centralWidget()->findChildren<QAbstractButton*>())
+        if (button != ConvertButton && button != ExitButton && button != CancelButton && !button->text().isEmpty())
+            buttons.push_back(button);
+    return buttons;
+}
+
+bool Main::captionsFit(const QList<QAbstractButton*>& buttons)
+{
+    for (const QAbstractButton* button : buttons) {
         // Push buttons ask for more room than their caption needs.
         const int needed = qobject_cast<const QPushButton*>(button)
             ? button->fontMetrics().horizontalAdvance(QString(button->text()).remove(QLatin1Char('&'))) + 6
@@ -250,17 +258,22 @@ void Main::applyFonts(double scale)
     normal.setBold(false);
     normal.setItalic(false);
     // The window was laid out for a small font: where the system's is wider,
-    // the controls get a smaller size of it so that no caption is cut.
+    // the controls get a smaller size of it so that no caption is cut. Each
+    // size is tried on the captions that must fit, and the one found then
+    // goes to every control, which is much quicker than trying each on all.
+    const QList<QAbstractButton*> captioned = captionedButtons();
     const double largest = (normal.pointSizeF() > 0 ? normal.pointSizeF() : 9.0) * scale;
     for (double size = largest; size >= 5.0; size -= 0.5) {
         normal.setPointSizeF(size);
-        for (QWidget* control : centralWidget()->findChildren<QWidget*>()) {
-            const bool captioned = qobject_cast<QGroupBox*>(control) || control == ConvertButton ||
-                control == ExitButton || control == CancelButton;
-            control->setFont(captioned ? bold : normal);
-        }
-        if (captionsFit())
+        for (QAbstractButton* button : captioned)
+            button->setFont(normal);
+        if (captionsFit(captioned))
             break;
+    }
+    for (QWidget* control : centralWidget()->findChildren<QWidget*>()) {
+        const bool boldCaption = qobject_cast<QGroupBox*>(control) || control == ConvertButton ||
+            control == ExitButton || control == CancelButton;
+        control->setFont(boldCaption ? bold : normal);
     }
 }
 
@@ -474,7 +487,7 @@ void Main::Centre()
 void Main::ShowAbout()
 {
     About about(
-        windowIcon(), [this] { mnuHelpDonate_Click(); }, this);
+        ApplicationIcon(), [this] { mnuHelpDonate_Click(); }, this);
     about.exec();
 }
 

@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "application_icon.h"
 #include "main_window.h"
 #include "progress_status.h"
 #include "single_instance.h"
@@ -42,24 +43,31 @@ bool StartUp(
     window.SetSettingsStore(&store);
     {
         platform::BusyPointer busy;
-        const QString drives = QString::fromStdString(volumes.PresentLetters());
-        for (int pane = 1; pane <= 2; ++pane)
-            window.Pane(pane).FolderTree->setDriveLetters(drives);
         settings::LoadSettings(store, window.SettingsControls());
         FitOnScreen(window);
         for (int pane = 1; pane <= 2; ++pane)
             window.Pane(pane).RefreshNowButton->setEnabled(!window.Pane(pane).AutoRefreshCheck->isChecked());
-        QApplication::processEvents();
-        if (!refreshPanes(window))
-            return false;
-        for (int pane = 1; pane <= 2; ++pane)
-            window.Pane(pane).GoToLastItem(window.Pane(pane).LastDir);
         window.SetColumns();
-        QApplication::processEvents();
+        // The window shows first; its trees and lists are filled right
+        // after, which the user sees happen.
         window.show();
         QApplication::processEvents();
         // Now that the window has its frame, the frame is kept on screen too.
         FitOnScreen(window);
+        // Reading the icon's images wakes the image plugins, which the
+        // window need not wait for.
+        window.setWindowIcon(ApplicationIcon());
+
+        const QString drives = QString::fromStdString(volumes.PresentLetters());
+        for (int pane = 1; pane <= 2; ++pane)
+            window.Pane(pane).FolderTree->setDriveLetters(drives);
+        if (!refreshPanes(window))
+            return false;
+        for (int pane = 1; pane <= 2; ++pane)
+            window.Pane(pane).GoToLastItem(window.Pane(pane).LastDir);
+        QApplication::processEvents();
+        if (window.Closed())
+            return false;
 
         ProgressStatus status(&window);
         status.SetCaption(QStringLiteral("Reading data..."));

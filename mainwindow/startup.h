@@ -15,8 +15,8 @@ namespace tandem::mainwindow {
 class Main;
 class SingleInstance;
 
-// Brings the window up: drives, stored settings, the window whole on a
-// screen, both panes at their remembered folders and read once more behind
+// Brings the window up: stored settings, the window whole on a screen and
+// shown, then the drives, both panes at their remembered folders and read behind
 // the "Reading data..." window, the Combine button, and then the session
 // files `sessions` (from the command line) ticked. The window saves its
 // settings to `store` when it closes. False when the window was closed

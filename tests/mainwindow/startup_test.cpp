@@ -36,6 +36,7 @@ TEST_F(StartUpTest, FirstStartOpensBothPanesAtTheProgramFolder)
     settings::QSettingsStore store(iniFile_);
     mainwindow::StartUp(*window_, store, volumes_);
     EXPECT_TRUE(window_->isVisible());
+    EXPECT_FALSE(window_->windowIcon().isNull());
     EXPECT_EQ(window_->MainFrame->title(), QStringLiteral("SES Files"));
     EXPECT_EQ(window_->LanguageList->count(), 12);
     for (int pane = 1; pane <= 2; ++pane) {
