@@ -41,6 +41,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace tandem::mainwindow {
 
@@ -258,18 +259,33 @@ void Main::applyFonts(double scale)
     normal.setBold(false);
     normal.setItalic(false);
     // The window was laid out for a small font: where the system's is wider,
-    // the controls get a smaller size of it so that no caption is cut. Each
-    // size is tried on the captions that must fit, and the one found then
-    // goes to every control, which is much quicker than trying each on all.
+    // the controls get a smaller size of it, in steps of half a point, so
+    // that no caption is cut. A caption that fits at one size fits at every
+    // smaller one, so the largest size that fits is found by halving the
+    // steps, each tried on the captions that must fit only; the size found
+    // then goes to every control.
+    std::vector<double> sizes;
+    for (double size = (normal.pointSizeF() > 0 ? normal.pointSizeF() : 9.0) * scale; size >= 5.0; size -= 0.5)
+        sizes.push_back(size);
     const QList<QAbstractButton*> captioned = captionedButtons();
-    const double largest = (normal.pointSizeF() > 0 ? normal.pointSizeF() : 9.0) * scale;
-    for (double size = largest; size >= 5.0; size -= 0.5) {
-        normal.setPointSizeF(size);
+    const auto fits = [&](std::size_t step) {
+        normal.setPointSizeF(sizes[step]);
         for (QAbstractButton* button : captioned)
             button->setFont(normal);
-        if (captionsFit(captioned))
-            break;
+        return captionsFit(captioned);
+    };
+    // The smallest size is taken whether it fits or not.
+    std::size_t low = 0;
+    std::size_t high = sizes.empty() ? 0 : sizes.size() - 1;
+    while (low < high) {
+        const std::size_t middle = (low + high) / 2;
+        if (fits(middle))
+            high = middle;
+        else
+            low = middle + 1;
     }
+    if (!sizes.empty())
+        normal.setPointSizeF(sizes[low]);
     for (QWidget* control : centralWidget()->findChildren<QWidget*>()) {
         const bool boldCaption = qobject_cast<QGroupBox*>(control) || control == ConvertButton ||
             control == ExitButton || control == CancelButton;
