@@ -36,8 +36,8 @@ bool refreshPanes(Main& window)
 
 } // namespace
 
-bool StartUp(
-    Main& window, settings::SettingsStore& store, const platform::Volumes& volumes, const QStringList& sessions)
+bool StartUp(Main& window, settings::SettingsStore& store, const platform::Volumes& volumes,
+    const QStringList& sessions, const std::function<void()>& shown)
 {
     window.LanguageOptions().FillLanguageList();
     window.SetSettingsStore(&store);
@@ -52,6 +52,8 @@ bool StartUp(
         // after, which the user sees happen.
         window.show();
         QApplication::processEvents();
+        if (shown)
+            shown();
         // Now that the window has its frame, the frame is kept on screen too.
         FitOnScreen(window);
         // Reading the icon's images wakes the image plugins, which the

@@ -34,7 +34,9 @@ protected:
 TEST_F(StartUpTest, FirstStartOpensBothPanesAtTheProgramFolder)
 {
     settings::QSettingsStore store(iniFile_);
-    mainwindow::StartUp(*window_, store, volumes_);
+    bool visibleWhenShown = false;
+    mainwindow::StartUp(*window_, store, volumes_, {}, [&] { visibleWhenShown = window_->isVisible(); });
+    EXPECT_TRUE(visibleWhenShown);
     EXPECT_TRUE(window_->isVisible());
     EXPECT_FALSE(window_->windowIcon().isNull());
     EXPECT_EQ(window_->MainFrame->title(), QStringLiteral("SES Files"));
