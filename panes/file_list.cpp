@@ -62,6 +62,8 @@ void FileList::ClearEntries()
 
 void FileList::CheckFile(const QModelIndex& entry)
 {
+    if (!entry.isValid())
+        return;
     checking_ = true;
     model_->CheckOnly(entry.row());
     setCurrentIndex(entry);

@@ -134,7 +134,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
     case Qt::CheckStateRole:
         if (index.column() != Folder)
             return {};
-        return order_[static_cast<std::size_t>(index.row())] == checked_ ? Qt::Checked : Qt::Unchecked;
+        return int(order_[static_cast<std::size_t>(index.row())] == checked_ ? Qt::Checked : Qt::Unchecked);
     case Qt::TextAlignmentRole:
         return alignment(index.column());
     case KeyRole:

@@ -37,7 +37,7 @@ protected:
         return texts;
     }
 
-    bool checked(const QModelIndex& entry) const { return entry.data(Qt::CheckStateRole) == Qt::Checked; }
+    bool checked(const QModelIndex& entry) const { return entry.data(Qt::CheckStateRole).toInt() == Qt::Checked; }
 
     QPoint centreOf(const QModelIndex& entry) const
     {
@@ -117,6 +117,10 @@ TEST_F(FileListTest, SortsByValueKeepsTextsAndRemembersDirection)
     EXPECT_TRUE(checked(list_.Entry(QStringLiteral("/s/A.sesx"))));
     EXPECT_EQ(list_.currentIndex(), list_.Entry(QStringLiteral("/s/A.sesx")));
     EXPECT_EQ(changes.count(), 5);
+    // An entry added afterwards goes at the end: the arrow goes too.
+    EXPECT_TRUE(list_.header()->isSortIndicatorShown());
+    add("/r/", "d.sesx", {}, 1);
+    EXPECT_FALSE(list_.header()->isSortIndicatorShown());
 }
 
 TEST_F(FileListTest, ColumnWidthsInTwips)
