@@ -9,7 +9,9 @@
 
 #include <QComboBox>
 
+#include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QLabel>
 #include <QProcess>
 #include <QSignalSpy>
@@ -135,6 +137,11 @@ TEST_F(StartUpTest, ClosingWhileStartUpReadsEndsItAtOnce)
 TEST_F(StartUpTest, ASecondStartHandsItsSessionsToTheFirstAndEnds)
 {
     EXPECT_FALSE(mainwindow::SingleInstance(QStringLiteral("Tandem-nobody-listens")).ActivateRunningInstance());
+    // What a program that crashed left behind does not stand in the way.
+    QFile leftover(QDir::tempPath() + QLatin1Char('/') + mainwindow::SingleInstance::DefaultKey());
+    leftover.remove();
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    leftover.close();
     mainwindow::SingleInstance first;
     ASSERT_TRUE(first.Listen());
     mainwindow::TakeLaterStarts(first, *window_);
