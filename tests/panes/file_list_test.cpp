@@ -117,8 +117,11 @@ TEST_F(FileListTest, SortsByValueKeepsTextsAndRemembersDirection)
     EXPECT_TRUE(checked(list_.Entry(QStringLiteral("/s/A.sesx"))));
     EXPECT_EQ(list_.currentIndex(), list_.Entry(QStringLiteral("/s/A.sesx")));
     EXPECT_EQ(changes.count(), 5);
-    // An entry added afterwards goes at the end: the arrow goes too.
+    // The arrow shows the last sort; an entry added afterwards goes at the
+    // end, and the arrow with it.
     EXPECT_TRUE(list_.header()->isSortIndicatorShown());
+    EXPECT_EQ(list_.header()->sortIndicatorSection(), FileList::Created);
+    EXPECT_EQ(list_.header()->sortIndicatorOrder(), Qt::AscendingOrder);
     add("/r/", "d.sesx", {}, 1);
     EXPECT_FALSE(list_.header()->isSortIndicatorShown());
 }
@@ -132,24 +135,26 @@ TEST_F(FileListTest, ColumnWidthsInTwips)
 
 // The ranks the text columns sort by agree with Qt's own comparison without
 // regard to case, also for letters outside ASCII, texts that are prefixes of
-// others, and characters made of two UTF-16 units.
+// others (one sharing its characters with the text before it), and
+// characters made of two UTF-16 units.
 TEST(CaseInsensitiveRanks, OrderTextsAsQtComparesThem)
 {
     const QString shared = QStringLiteral("Take");
     const QStringList texts = { QStringLiteral("b"), QStringLiteral("A"), QStringLiteral("a"), QStringLiteral("ab"),
-        QString(), QStringLiteral("Ab"), shared, shared, QStringLiteral("take 2"), QStringLiteral("Z_"),
-        QStringLiteral("\u00e4"), QStringLiteral("\u00c4b"), QStringLiteral("\u00df"), QStringLiteral("ss"),
-        QStringLiteral("\u03a3\u0391\u03c2"), QStringLiteral("\u03c3\u03b1\u03c3"), QStringLiteral("\U00010400"),
-        QStringLiteral("\U00010428"), QStringLiteral("\U00010428x"), QStringLiteral("a") + QChar(0xD801),
-        QStringLiteral("a\u00ff"), QStringLiteral("Mix 12 of the long session names"),
-        QStringLiteral("mix 12 of the LONG session names, too") };
+        QString(), QStringLiteral("Ab"), QStringLiteral("take 2"), QStringLiteral("Z_"), QStringLiteral("\u00e4"),
+        QStringLiteral("\u00c4b"), QStringLiteral("\u00df"), QStringLiteral("ss"), QStringLiteral("\u03a3\u0391\u03c2"),
+        QStringLiteral("\u03c3\u03b1\u03c3"), QStringLiteral("\U00010400"), QStringLiteral("\U00010428"),
+        QStringLiteral("\U00010428x"), QStringLiteral("a") + QChar(0xD801), QStringLiteral("a\u00ff"),
+        QStringLiteral("Mix 12 of the long session names"), QStringLiteral("mix 12 of the LONG session names, too") };
     std::vector<QStringView> views(texts.begin(), texts.end());
+    for (const QStringView view : { QStringView(shared), QStringView(shared), QStringView(shared).left(2) })
+        views.push_back(view);
     const std::vector<int> ranks = CaseInsensitiveRanks(views);
     const auto sign = [](int value) { return (value > 0) - (value < 0); };
-    for (int i = 0; i < texts.size(); ++i)
-        for (int j = 0; j < texts.size(); ++j)
-            EXPECT_EQ(sign(ranks[i] - ranks[j]), sign(texts[i].compare(texts[j], Qt::CaseInsensitive)))
-                << texts[i].toStdString() << " / " << texts[j].toStdString();
+    for (std::size_t i = 0; i < views.size(); ++i)
+        for (std::size_t j = 0; j < views.size(); ++j)
+            EXPECT_EQ(sign(ranks[i] - ranks[j]), sign(views[i].compare(views[j], Qt::CaseInsensitive)))
+                << views[i].toString().toStdString() << " / " << views[j].toString().toStdString();
 }
 
 } // namespace
