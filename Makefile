@@ -91,6 +91,8 @@ bench: deps-bench
 	cmake --build $(BENCH_DIR) --parallel $(JOBS)
 	$(BENCH_DIR)/bench/tandem_bench
 	$(BENCH_DIR)/bench/tandem_scan_bench
+	$(BENCH_DIR)/bench/tandem_list_bench
+	$(BENCH_DIR)/bench/tandem_startup_bench
 	$(BENCH_DIR)/bench/tandem_empty_lines_bench
 
 package: build

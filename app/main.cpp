@@ -32,11 +32,8 @@ int main(int argc, char** argv)
     // A second start brings the running program to the front, hands it its
     // sessions and ends, without a window and without touching the settings.
     tandem::mainwindow::SingleInstance instance;
-    if (screenshot.isEmpty()) {
-        if (instance.ActivateRunningInstance(sessions))
-            return 0;
-        instance.Listen();
-    }
+    if (screenshot.isEmpty() && instance.ActivateRunningInstance(sessions))
+        return 0;
 
     tandem::mainwindow::QtPrompt prompt;
     tandem::platform::InstallPrompt(&prompt);
@@ -45,8 +42,14 @@ int main(int argc, char** argv)
     tandem::settings::QSettingsStore store;
     tandem::mainwindow::Main window;
     tandem::mainwindow::TakeLaterStarts(instance, window);
+    // Later starts are listened for once the window shows, which it need
+    // not wait for: making the listening socket takes a while.
+    const auto listen = [&instance, &screenshot] {
+        if (screenshot.isEmpty())
+            instance.Listen();
+    };
     // Closed while start-up still read the folders: nothing is left to do.
-    if (!tandem::mainwindow::StartUp(window, store, tandem::platform::SystemVolumes(), sessions)) {
+    if (!tandem::mainwindow::StartUp(window, store, tandem::platform::SystemVolumes(), sessions, listen)) {
         tandem::platform::InstallPrompt(nullptr);
         return 0;
     }

@@ -1,5 +1,5 @@
 // Scanning a big folder tree into a file list, against find(1) on the same
-// tree in the same run; and filling and sorting a list of 10,000 entries.
+// tree in the same run.
 
 #include "process_measures.h"
 #include "temp_folder.h"
@@ -9,7 +9,6 @@
 #include "session_scan.h"
 
 #include <QApplication>
-#include <QDateTime>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,9 +25,7 @@ constexpr int Folders = 5000;
 constexpr int FilesPerFolder = 20;
 constexpr int SessionEvery = 50; // 2,000 of the 100,000 files
 constexpr int Rounds = 3;
-constexpr int ListEntries = 10000;
 constexpr double ScanRatioTarget = 2;
-constexpr double ListSecondsTarget = 1;
 
 class TitleOnly : public panes::ScanWindow {
 public:
@@ -97,26 +94,6 @@ void scanBenchmark(const panes::ListFormats& formats)
     std::printf("bench scan: time ratio %.1f (target %.0f)\n", scanSeconds / findSeconds, ScanRatioTarget);
 }
 
-void listBenchmark(const panes::ListFormats& formats)
-{
-    panes::FileList list(formats);
-    const QDateTime start(QDate(2020, 1, 1), QTime(0, 0));
-    const double seconds = bench::SecondsTaken([&] {
-        for (int i = 0; i < ListEntries; ++i) {
-            // Scrambled so that every column's order differs from the others.
-            const int scrambled = (i * 7919) % ListEntries;
-            const QString folder = QStringLiteral("/sessions/project %1/").arg(scrambled % 97);
-            list.AddEntry(folder + QStringLiteral("take %1.sesx").arg(i), folder,
-                QStringLiteral("Take %1.sesx").arg(scrambled), start.addSecs(i * 3331LL % 9000000),
-                (scrambled * 104729LL) % 50000000);
-        }
-        for (int column = panes::FileList::Folder; column <= panes::FileList::Bytes; ++column)
-            list.SortByColumn(column);
-    });
-    std::printf("list: %d entries filled and sorted by each column in %.3f s\n", list.Count(), seconds);
-    std::printf("bench list: fill+sort %.2f s (target %.0f)\n", seconds, ListSecondsTarget);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -125,7 +102,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const panes::ListFormats formats;
-    listBenchmark(formats);
     scanBenchmark(formats);
     return 0;
 }

@@ -76,7 +76,7 @@ Dirtree::Dirtree(QWidget* parent)
 {
 }
 
-Dirtree::Dirtree(const platform::Volumes& volumes, QWidget* parent)
+Dirtree::Dirtree(const platform::Volumes& volumes, QWidget* parent, Start start)
     : QWidget(parent)
     , volumes_(volumes)
     , treeView_(new DirtreeView(this))
@@ -112,9 +112,12 @@ Dirtree::Dirtree(const platform::Volumes& volumes, QWidget* parent)
     connect(treeView_, &DirtreeView::mouseMove, this, twips(&Dirtree::MouseMove));
     connect(treeView_, &DirtreeView::mouseUp, this, twips(&Dirtree::MouseUp));
 
-    driveLetters_ = currentDriveLetter();
     path_ = fromStd(volumes_.CurrentDirectory());
-    FreshenTree();
+    applyPresentation();
+    if (start == Start::CurrentDrive) {
+        driveLetters_ = currentDriveLetter();
+        FreshenTree();
+    }
 }
 
 QString Dirtree::currentDriveLetter() const

@@ -49,10 +49,15 @@ public:
     static const QString Placeholder;
     static constexpr int KeyPauseMilliseconds = 400;
 
+    // How a tree starts: showing its current drive, as the control always
+    // has, or empty until its drives are given, for a window that shows
+    // itself before it reads the disk.
+    enum class Start { CurrentDrive, Empty };
+
     // `volumes` supplies the drives and folders (the system's by default);
     // it must outlive the control.
     explicit Dirtree(QWidget* parent = nullptr);
-    Dirtree(const platform::Volumes& volumes, QWidget* parent = nullptr);
+    Dirtree(const platform::Volumes& volumes, QWidget* parent = nullptr, Start start = Start::CurrentDrive);
 
     // "Sets the Drives to be included in the Tree Structure.  Enter as a
     // contiguous string of drive letters e.g. CDE"

@@ -35,24 +35,47 @@ const QStringList& PicList::Keys()
 }
 
 PicList::PicList(const QStyle* style)
+    : style_(style)
 {
-    const auto standard = [style](QStyle::StandardPixmap which) { return style->standardIcon(which); };
-    const QIcon closedFolder = standard(QStyle::SP_DirClosedIcon);
-    const QIcon openFolder = standard(QStyle::SP_DirOpenIcon);
-    pictures_.insert(QStringLiteral("NetworkDisk"), standard(QStyle::SP_DriveNetIcon));
-    pictures_.insert(QStringLiteral("RemoveableDisk"), standard(QStyle::SP_DriveFDIcon));
-    pictures_.insert(QStringLiteral("FixedDisk"), standard(QStyle::SP_DriveHDIcon));
-    pictures_.insert(QStringLiteral("RamDisk"), standard(QStyle::SP_ComputerIcon));
-    pictures_.insert(QStringLiteral("UnknownDisk"), faded(standard(QStyle::SP_DriveHDIcon)));
-    pictures_.insert(QStringLiteral("ClosedFolder2"), faded(closedFolder));
-    pictures_.insert(QStringLiteral("ClosedFolder"), closedFolder);
-    pictures_.insert(QStringLiteral("Recycled"), standard(QStyle::SP_TrashIcon));
-    pictures_.insert(QStringLiteral("OpenFolder2"), faded(openFolder));
-    pictures_.insert(QStringLiteral("OpenFolder"), openFolder);
-    pictures_.insert(QStringLiteral("DriveTree"), standard(QStyle::SP_DirHomeIcon));
-    pictures_.insert(QStringLiteral("CDRom"), standard(QStyle::SP_DriveCDIcon));
 }
 
-QIcon PicList::Picture(const QString& key) const { return pictures_.value(key); }
+// Made when first asked for: the style looks each one up in the icon theme,
+// which a window that is still starting up should not wait for.
+QIcon PicList::Picture(const QString& key) const
+{
+    const auto cached = pictures_.constFind(key);
+    if (cached != pictures_.cend())
+        return *cached;
+    const auto standard = [this](QStyle::StandardPixmap which) { return style_->standardIcon(which); };
+    QIcon picture;
+    if (key == QLatin1String("NetworkDisk"))
+        picture = standard(QStyle::SP_DriveNetIcon);
+    else if (key == QLatin1String("RemoveableDisk"))
+        picture = standard(QStyle::SP_DriveFDIcon);
+    else if (key == QLatin1String("FixedDisk"))
+        picture = standard(QStyle::SP_DriveHDIcon);
+    else if (key == QLatin1String("RamDisk"))
+        picture = standard(QStyle::SP_ComputerIcon);
+    else if (key == QLatin1String("UnknownDisk"))
+        picture = faded(standard(QStyle::SP_DriveHDIcon));
+    else if (key == QLatin1String("ClosedFolder2"))
+        picture = faded(Picture(QStringLiteral("ClosedFolder")));
+    else if (key == QLatin1String("ClosedFolder"))
+        picture = standard(QStyle::SP_DirClosedIcon);
+    else if (key == QLatin1String("Recycled"))
+        picture = standard(QStyle::SP_TrashIcon);
+    else if (key == QLatin1String("OpenFolder2"))
+        picture = faded(Picture(QStringLiteral("OpenFolder")));
+    else if (key == QLatin1String("OpenFolder"))
+        picture = standard(QStyle::SP_DirOpenIcon);
+    else if (key == QLatin1String("DriveTree"))
+        picture = standard(QStyle::SP_DirHomeIcon);
+    else if (key == QLatin1String("CDRom"))
+        picture = standard(QStyle::SP_DriveCDIcon);
+    else
+        return picture;
+    pictures_.insert(key, picture);
+    return picture;
+}
 
 } // namespace tandem::dirtree

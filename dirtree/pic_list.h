@@ -19,7 +19,8 @@ public:
     QIcon Picture(const QString& key) const;
 
 private:
-    QHash<QString, QIcon> pictures_;
+    const QStyle* style_;
+    mutable QHash<QString, QIcon> pictures_;
 };
 
 } // namespace tandem::dirtree

@@ -43,6 +43,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace tandem::mainwindow {
 
@@ -114,7 +115,6 @@ Main::Main(const platform::Volumes& volumes, QWidget* parent)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(MainCaption(ApplicationName, TANDEM_VERSION_MAJOR, TANDEM_VERSION_MINOR, TANDEM_VERSION_PATCH));
-    setWindowIcon(ApplicationIcon());
     setAcceptDrops(true);
     createMenus();
     createControls(volumes);
@@ -125,8 +125,10 @@ Main::Main(const platform::Volumes& volumes, QWidget* parent)
     client->setMinimumSize(designed * Layout::SmallestScale);
     client->installEventFilter(this);
     resize(designed.width(), designed.height() + menuBar()->sizeHint().height());
+    // The controls are placed when the window first shows, at the size it
+    // then has: a window that start-up fits to a smaller screen, or gives
+    // its remembered size, is laid out once rather than twice.
     client->resize(designed);
-    placeControls();
     // Esc anywhere in the window, whichever control has the focus.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
@@ -240,11 +242,18 @@ void Main::nameForScreenReaders()
     name(LanguageList, "Language", "The language to translate with");
 }
 
-bool Main::captionsFit() const
+QList<QAbstractButton*> Main::captionedButtons() const
 {
-    for (const QAbstractButton* button : centralWidget()->findChildren<QAbstractButton*>()) {
-        if (button == ConvertButton || button == ExitButton || button == CancelButton || button->text().isEmpty())
-            continue;
+    QList<QAbstractButton*> buttons;
+    for (QAbstractButton* button : centralWidget()->findChildren<QAbstractButton*>())
+        if (button != ConvertButton && button != ExitButton && button != CancelButton && !button->text().isEmpty())
+            buttons.push_back(button);
+    return buttons;
+}
+
+bool Main::captionsFit(const QList<QAbstractButton*>& buttons)
+{
+    for (const QAbstractButton* button : buttons) {
         // Push buttons ask for more room than their caption needs.
         const int needed = qobject_cast<const QPushButton*>(button)
             ? button->fontMetrics().horizontalAdvance(QString(button->text()).remove(QLatin1Char('&'))) + 6
@@ -268,17 +277,37 @@ void Main::applyFonts(double scale)
     normal.setBold(false);
     normal.setItalic(false);
     // The window was laid out for a small font: where the system's is wider,
-    // the controls get a smaller size of it so that no caption is cut.
-    const double largest = (normal.pointSizeF() > 0 ? normal.pointSizeF() : 9.0) * scale;
-    for (double size = largest; size >= 5.0; size -= 0.5) {
-        normal.setPointSizeF(size);
-        for (QWidget* control : centralWidget()->findChildren<QWidget*>()) {
-            const bool captioned = qobject_cast<QGroupBox*>(control) || control == ConvertButton ||
-                control == ExitButton || control == CancelButton;
-            control->setFont(captioned ? bold : normal);
-        }
-        if (captionsFit())
-            break;
+    // the controls get a smaller size of it, in steps of half a point, so
+    // that no caption is cut. A caption that fits at one size fits at every
+    // smaller one, so the largest size that fits is found by halving the
+    // steps, each tried on the captions that must fit only; the size found
+    // then goes to every control.
+    std::vector<double> sizes;
+    for (double size = (normal.pointSizeF() > 0 ? normal.pointSizeF() : 9.0) * scale; size >= 5.0; size -= 0.5)
+        sizes.push_back(size);
+    const QList<QAbstractButton*> captioned = captionedButtons();
+    const auto fits = [&](std::size_t step) {
+        normal.setPointSizeF(sizes[step]);
+        for (QAbstractButton* button : captioned)
+            button->setFont(normal);
+        return captionsFit(captioned);
+    };
+    // The smallest size is taken whether it fits or not.
+    std::size_t low = 0;
+    std::size_t high = sizes.empty() ? 0 : sizes.size() - 1;
+    while (low < high) {
+        const std::size_t middle = (low + high) / 2;
+        if (fits(middle))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    if (!sizes.empty())
+        normal.setPointSizeF(sizes[low]);
+    for (QWidget* control : centralWidget()->findChildren<QWidget*>()) {
+        const bool boldCaption = qobject_cast<QGroupBox*>(control) || control == ConvertButton ||
+            control == ExitButton || control == CancelButton;
+        control->setFont(boldCaption ? bold : normal);
     }
 }
 
@@ -504,7 +533,7 @@ void Main::Centre()
 void Main::ShowAbout()
 {
     About about(
-        windowIcon(), [this] { mnuHelpDonate_Click(); }, this);
+        ApplicationIcon(), [this] { mnuHelpDonate_Click(); }, this);
     about.exec();
 }
 

@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 
+class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -139,7 +140,9 @@ private:
     void nameForScreenReaders();
     void placeControls();
     void applyFonts(double scale);
-    bool captionsFit() const;
+    // The buttons whose captions must fit at the window's font size.
+    QList<QAbstractButton*> captionedButtons() const;
+    static bool captionsFit(const QList<QAbstractButton*>& buttons);
     int paneAt(const QPoint& position) const;
     // What a drop of `paths` on pane `pane` does (0: not on a pane).
     void drop(const QStringList& paths, int pane);

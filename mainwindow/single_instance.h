@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-class QLocalServer;
+#include <memory>
 
 namespace tandem::mainwindow {
 
@@ -17,6 +17,7 @@ public:
     static QString DefaultKey();
 
     explicit SingleInstance(QString key = DefaultKey(), QObject* parent = nullptr);
+    ~SingleInstance() override;
 
     // True when another instance is running; it has been asked to show
     // itself and open `sessions`.
@@ -30,8 +31,18 @@ signals:
     void ActivationRequested(const QStringList& sessions);
 
 private:
+    // The request: "activate", then one line per session path
+    // (percent-encoded, so that any name fits on a line), then an empty
+    // line.
+    static QByteArray request(const QStringList& sessions);
+    // Takes a whole request from the front of `received`, if one is there,
+    // and acts on it; true when the requester is owed its answer.
+    bool answer(QByteArray& received);
+    static const QByteArray shown;
+
+    class Server;
     QString key_;
-    QLocalServer* server_ = nullptr;
+    std::unique_ptr<Server> server_;
 };
 
 } // namespace tandem::mainwindow

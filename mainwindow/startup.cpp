@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "application_icon.h"
 #include "main_window.h"
 #include "progress_status.h"
 #include "single_instance.h"
@@ -35,31 +36,40 @@ bool refreshPanes(Main& window)
 
 } // namespace
 
-bool StartUp(
-    Main& window, settings::SettingsStore& store, const platform::Volumes& volumes, const QStringList& sessions)
+bool StartUp(Main& window, settings::SettingsStore& store, const platform::Volumes& volumes,
+    const QStringList& sessions, const std::function<void()>& shown)
 {
     window.LanguageOptions().FillLanguageList();
     window.SetSettingsStore(&store);
     {
         platform::BusyPointer busy;
-        const QString drives = QString::fromStdString(volumes.PresentLetters());
-        for (int pane = 1; pane <= 2; ++pane)
-            window.Pane(pane).FolderTree->setDriveLetters(drives);
         settings::LoadSettings(store, window.SettingsControls());
         FitOnScreen(window);
         for (int pane = 1; pane <= 2; ++pane)
             window.Pane(pane).RefreshNowButton->setEnabled(!window.Pane(pane).AutoRefreshCheck->isChecked());
+        window.SetColumns();
+        // The window shows first; its trees and lists are filled right
+        // after, which the user sees happen.
+        window.show();
         QApplication::processEvents();
+        if (shown)
+            shown();
+        // Now that the window has its frame, the frame is kept on screen too.
+        FitOnScreen(window);
+        // Reading the icon's images wakes the image plugins, which the
+        // window need not wait for.
+        window.setWindowIcon(ApplicationIcon());
+
+        const QString drives = QString::fromStdString(volumes.PresentLetters());
+        for (int pane = 1; pane <= 2; ++pane)
+            window.Pane(pane).FolderTree->setDriveLetters(drives);
         if (!refreshPanes(window))
             return false;
         for (int pane = 1; pane <= 2; ++pane)
             window.Pane(pane).GoToLastItem(window.Pane(pane).LastDir);
-        window.SetColumns();
         QApplication::processEvents();
-        window.show();
-        QApplication::processEvents();
-        // Now that the window has its frame, the frame is kept on screen too.
-        FitOnScreen(window);
+        if (window.Closed())
+            return false;
 
         ProgressStatus status(&window);
         status.SetCaption(QStringLiteral("Reading data..."));

@@ -1,42 +1,43 @@
 #pragma once
 
-#include <QDateTime>
-#include <QHash>
-#include <QTreeWidget>
+#include "file_list_model.h"
+
+#include <QTreeView>
 
 namespace tandem::panes {
 
 class ListFormats;
 
 // One pane's list of session files: a report with the columns "Folder",
-// "File", "Created" and "Bytes" and a check box on every entry. An entry's
-// key is the file's full path. Once the user has checked an entry, exactly
-// one entry stays checked until the list is cleared.
-class FileList : public QTreeWidget {
+// "File", "Created" and "Bytes" and a check box on every entry. An entry is
+// the index of its row's first column; its key is the file's full path.
+// Once the user has checked an entry, exactly one entry stays checked until
+// the list is cleared.
+class FileList : public QTreeView {
     Q_OBJECT
 public:
-    enum Column { Folder = 0, File = 1, Created = 2, Bytes = 3 };
+    enum Column { Folder = FileListModel::Folder, File, Created, Bytes };
     static constexpr double InitialColumnWidth = 2540; // twips
 
     explicit FileList(const ListFormats& formats, QWidget* parent = nullptr);
 
-    // Adds an unchecked, unselected entry; nullptr when an entry with the key
-    // is there already.
-    QTreeWidgetItem* AddEntry(
-        const QString& key, const QString& folder, const QString& name, const QDateTime& created, qint64 size);
-    QTreeWidgetItem* Entry(const QString& key) const { return byKey_.value(key, nullptr); }
-    static QString Key(const QTreeWidgetItem* entry);
-    int Count() const { return topLevelItemCount(); }
-    QTreeWidgetItem* At(int position) const { return topLevelItem(position); }
+    // Adds an unchecked, unselected entry at the end, and so ends keeping
+    // the list sorted; false when an entry with the key is there already.
+    bool AddEntry(const QString& key, const QString& folder, const QString& name, qint64 createdSeconds, qint64 size);
+    // The entry with the key; invalid when there is none.
+    QModelIndex Entry(const QString& key) const;
+    static QString Key(const QModelIndex& entry);
+    int Count() const { return model_->rowCount(); }
+    QModelIndex At(int position) const { return model_->index(position, Folder); }
     void ClearEntries();
 
     // Makes `entry` the only checked entry and the selected one.
-    void CheckFile(QTreeWidgetItem* entry);
-    int CheckCountNum() const;
-    // The folder (with its trailing separator) of the first checked entry,
-    // or empty when none is checked.
+    void CheckFile(const QModelIndex& entry);
+    int CheckCountNum() const { return model_->CheckedRow() < 0 ? 0 : 1; }
+    // The folder (with its trailing separator) of the checked entry, or
+    // empty when none is checked.
     QString GetSelectedFilePath() const;
-    // The key (the full path) of the first checked entry, or empty.
+    // The key (the full path) of the checked entry, or empty.
     QString CheckedKey() const;
 
     // A click on a column header: the same column again reverses the order,
@@ -64,11 +65,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void entryChosen(QTreeWidgetItem* entry);
-    QTreeWidgetItem* firstChecked() const;
+    void entryChosen(const QModelIndex& entry);
+    QModelIndex checkedEntry() const;
 
-    const ListFormats& formats_;
-    QHash<QString, QTreeWidgetItem*> byKey_;
+    FileListModel* model_;
     int sortColumn_ = Folder;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
     bool keptSorted_ = false;

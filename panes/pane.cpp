@@ -64,7 +64,9 @@ Pane::Pane(int index, QWidget* container, PaneHost& host, const platform::Volume
     // rather than landing in it as text.
     PathBox->setAcceptDrops(false);
     new FolderCompleter(PathBox);
-    FolderTree = new dirtree::Dirtree(volumes, FolderFrame);
+    // The window shows before its trees read the disk; start-up gives them
+    // their drives.
+    FolderTree = new dirtree::Dirtree(volumes, FolderFrame, dirtree::Dirtree::Start::Empty);
     // Pane 2's letters differ from pane 1's and from the menus'.
     AutoRefreshCheck =
         new QCheckBox(first ? QStringLiteral("&Auto Refresh") : QStringLiteral("Au&to Refresh"), FolderFrame);
@@ -236,13 +238,13 @@ void Pane::OpenSession(const QString& path)
     if (!OpenFolder(file.absolutePath()))
         return;
     const QString key = QString::fromStdString(platform::AddTrailingBackslash(LastDir.toStdString())) + file.fileName();
-    QTreeWidgetItem* entry = FileList->Entry(key);
-    if (!entry) {
+    const QModelIndex entry = FileList->Entry(key);
+    if (!entry.isValid()) {
         cannotAccess(QDir::toNativeSeparators(file.absoluteFilePath()));
         return;
     }
     FileList->CheckFile(entry);
-    FileList->scrollToItem(entry);
+    FileList->scrollTo(entry);
 }
 
 void Pane::GoToLastItem(const QString& folder)

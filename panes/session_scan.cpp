@@ -9,7 +9,6 @@
 #include "prompt.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QElapsedTimer>
 
 #include <vector>
@@ -68,7 +67,7 @@ public:
             if (stopped())
                 return false;
             const QString fullPath = path + name;
-            if (!WildcardMatch(searchStr_, fullPath) || !hasSessionExtension(name) || list_.Entry(fullPath))
+            if (!WildcardMatch(searchStr_, fullPath) || !hasSessionExtension(name) || list_.Entry(fullPath).isValid())
                 return true;
             platform::FileFacts facts;
             if (const int error = readFacts_(fullPath.toStdString(), facts)) {
@@ -76,7 +75,7 @@ public:
                     QString::fromStdString(platform::ErrorDescription(error)) + QLatin1Char(')'));
                 return true;
             }
-            list_.AddEntry(fullPath, path, name, QDateTime::fromSecsSinceEpoch(facts.createdSeconds), facts.size);
+            list_.AddEntry(fullPath, path, name, facts.createdSeconds, facts.size);
             return true;
         });
         if (!listed)

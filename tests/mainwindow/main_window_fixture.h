@@ -135,8 +135,8 @@ protected:
         Pane(index).ForceRefresh = true;
         Pane(index).SESFileRefresh();
         panes::FileList& list = *Pane(index).FileList;
-        QTreeWidgetItem* entry = list.Entry(Key(folder) + QLatin1Char('/') + QString::fromStdString(name));
-        ASSERT_NE(entry, nullptr) << name;
+        const QModelIndex entry = list.Entry(Key(folder) + QLatin1Char('/') + QString::fromStdString(name));
+        ASSERT_TRUE(entry.isValid()) << name;
         list.CheckFile(entry);
     }
 
@@ -145,7 +145,7 @@ protected:
         std::vector<std::string> names;
         const panes::FileList& list = *Pane(index).FileList;
         for (int i = 0; i < list.Count(); ++i)
-            names.push_back(list.At(i)->text(panes::FileList::File).toStdString());
+            names.push_back(list.At(i).siblingAtColumn(panes::FileList::File).data().toString().toStdString());
         std::sort(names.begin(), names.end());
         return names;
     }

@@ -9,7 +9,9 @@
 
 #include <QComboBox>
 
+#include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QLabel>
 #include <QProcess>
 #include <QSignalSpy>
@@ -34,8 +36,11 @@ protected:
 TEST_F(StartUpTest, FirstStartOpensBothPanesAtTheProgramFolder)
 {
     settings::QSettingsStore store(iniFile_);
-    mainwindow::StartUp(*window_, store, volumes_);
+    bool visibleWhenShown = false;
+    mainwindow::StartUp(*window_, store, volumes_, {}, [&] { visibleWhenShown = window_->isVisible(); });
+    EXPECT_TRUE(visibleWhenShown);
     EXPECT_TRUE(window_->isVisible());
+    EXPECT_FALSE(window_->windowIcon().isNull());
     EXPECT_EQ(window_->MainFrame->title(), QStringLiteral("SES Files"));
     EXPECT_EQ(window_->LanguageList->count(), 12);
     for (int pane = 1; pane <= 2; ++pane) {
@@ -132,6 +137,11 @@ TEST_F(StartUpTest, ClosingWhileStartUpReadsEndsItAtOnce)
 TEST_F(StartUpTest, ASecondStartHandsItsSessionsToTheFirstAndEnds)
 {
     EXPECT_FALSE(mainwindow::SingleInstance(QStringLiteral("Tandem-nobody-listens")).ActivateRunningInstance());
+    // What a program that crashed left behind does not stand in the way.
+    QFile leftover(QDir::tempPath() + QLatin1Char('/') + mainwindow::SingleInstance::DefaultKey());
+    leftover.remove();
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    leftover.close();
     mainwindow::SingleInstance first;
     ASSERT_TRUE(first.Listen());
     mainwindow::TakeLaterStarts(first, *window_);

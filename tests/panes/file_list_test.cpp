@@ -1,6 +1,8 @@
 #include "file_list.h"
 #include "list_formats.h"
+#include "text_order.h"
 
+#include <QDateTime>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
@@ -24,26 +26,27 @@ protected:
 
     void add(const QString& folder, const QString& name, const QDateTime& created, qint64 size)
     {
-        list_.AddEntry(folder + name, folder, name, created, size);
+        list_.AddEntry(folder + name, folder, name, created.toSecsSinceEpoch(), size);
     }
 
     std::vector<std::string> column(int which) const
     {
         std::vector<std::string> texts;
         for (int i = 0; i < list_.Count(); ++i)
-            texts.push_back(list_.At(i)->text(which).toStdString());
+            texts.push_back(list_.At(i).siblingAtColumn(which).data().toString().toStdString());
         return texts;
     }
 
-    QPoint centreOf(QTreeWidgetItem* entry, int which = FileList::File) const
+    bool checked(const QModelIndex& entry) const { return entry.data(Qt::CheckStateRole).toInt() == Qt::Checked; }
+
+    QPoint centreOf(const QModelIndex& entry) const
     {
-        return list_.visualItemRect(entry).adjusted(list_.columnViewportPosition(which), 0, 0, 0).topLeft() +
-            QPoint(10, list_.visualItemRect(entry).height() / 2);
+        return list_.visualRect(entry.siblingAtColumn(FileList::File)).center();
     }
 
-    QPoint checkBoxOf(QTreeWidgetItem* entry) const
+    QPoint checkBoxOf(const QModelIndex& entry) const
     {
-        const QRect row = list_.visualItemRect(entry);
+        const QRect row = list_.visualRect(entry);
         return QPoint(row.left() + 12, row.center().y());
     }
 
@@ -53,11 +56,9 @@ protected:
 
 TEST_F(FileListTest, EntriesAndColumns)
 {
-    EXPECT_EQ(list_.headerItem()->text(0), QStringLiteral("Folder"));
     EXPECT_EQ(list_.ColumnOfKey(QStringLiteral("Bytes")), FileList::Bytes);
     EXPECT_EQ(column(FileList::Bytes), (std::vector<std::string>{ "10,000", "9,999", "0" }));
-    EXPECT_EQ(
-        list_.AddEntry(QStringLiteral("/s/b.sesx"), QStringLiteral("/s/"), QStringLiteral("b.sesx"), {}, 1), nullptr);
+    EXPECT_FALSE(list_.AddEntry(QStringLiteral("/s/b.sesx"), QStringLiteral("/s/"), QStringLiteral("b.sesx"), 0, 1));
     EXPECT_EQ(list_.Count(), 3);
     EXPECT_EQ(list_.CheckCountNum(), 0);
     EXPECT_EQ(list_.GetSelectedFilePath(), QString());
@@ -67,26 +68,26 @@ TEST_F(FileListTest, OneCheckedEntryThroughClicksAndKeys)
 {
     QSignalSpy changes(&list_, &FileList::ChecksChanged);
     QTest::mouseClick(list_.viewport(), Qt::LeftButton, {}, centreOf(list_.At(2)));
-    EXPECT_EQ(list_.At(2)->checkState(0), Qt::Checked);
+    EXPECT_TRUE(checked(list_.At(2)));
     EXPECT_EQ(list_.GetSelectedFilePath(), QStringLiteral("/r/"));
     EXPECT_GE(changes.count(), 1);
 
     // Another entry's check box moves the check.
     QTest::mouseClick(list_.viewport(), Qt::LeftButton, {}, checkBoxOf(list_.At(0)));
     EXPECT_EQ(list_.CheckCountNum(), 1);
-    EXPECT_EQ(list_.At(0)->checkState(0), Qt::Checked);
+    EXPECT_TRUE(checked(list_.At(0)));
 
     // Unchecking the checked entry checks it again.
     QTest::mouseClick(list_.viewport(), Qt::LeftButton, {}, checkBoxOf(list_.At(0)));
-    EXPECT_EQ(list_.At(0)->checkState(0), Qt::Checked);
+    EXPECT_TRUE(checked(list_.At(0)));
     EXPECT_EQ(list_.CheckCountNum(), 1);
 
     // Moving with the keys checks the entry reached.
     list_.setFocus();
     QTest::keyClick(&list_, Qt::Key_Down);
-    EXPECT_EQ(list_.At(1)->checkState(0), Qt::Checked);
+    EXPECT_TRUE(checked(list_.At(1)));
     EXPECT_EQ(list_.CheckCountNum(), 1);
-    EXPECT_EQ(list_.currentItem(), list_.At(1));
+    EXPECT_EQ(list_.currentIndex(), list_.At(1));
     EXPECT_EQ(list_.GetSelectedFilePath(), QStringLiteral("/s/"));
 }
 
@@ -113,9 +114,16 @@ TEST_F(FileListTest, SortsByValueKeepsTextsAndRemembersDirection)
     EXPECT_EQ(column(FileList::File), (std::vector<std::string>{ "b.sesx", "A.sesx", "c.sesx" }));
     // The check and the selection went along.
     EXPECT_EQ(list_.CheckCountNum(), 1);
-    EXPECT_EQ(list_.Entry(QStringLiteral("/s/A.sesx"))->checkState(0), Qt::Checked);
-    EXPECT_EQ(list_.currentItem(), list_.Entry(QStringLiteral("/s/A.sesx")));
+    EXPECT_TRUE(checked(list_.Entry(QStringLiteral("/s/A.sesx"))));
+    EXPECT_EQ(list_.currentIndex(), list_.Entry(QStringLiteral("/s/A.sesx")));
     EXPECT_EQ(changes.count(), 5);
+    // The arrow shows the last sort; an entry added afterwards goes at the
+    // end, and the arrow with it.
+    EXPECT_TRUE(list_.header()->isSortIndicatorShown());
+    EXPECT_EQ(list_.header()->sortIndicatorSection(), FileList::Created);
+    EXPECT_EQ(list_.header()->sortIndicatorOrder(), Qt::AscendingOrder);
+    add("/r/", "d.sesx", {}, 1);
+    EXPECT_FALSE(list_.header()->isSortIndicatorShown());
 }
 
 TEST_F(FileListTest, ColumnWidthsInTwips)
@@ -123,6 +131,30 @@ TEST_F(FileListTest, ColumnWidthsInTwips)
     EXPECT_NEAR(list_.ColumnWidthTwips(FileList::File), FileList::InitialColumnWidth, 15);
     list_.SetColumnWidthTwips(FileList::Folder, 315);
     EXPECT_NEAR(list_.ColumnWidthTwips(FileList::Folder), 315, 15);
+}
+
+// The ranks the text columns sort by agree with Qt's own comparison without
+// regard to case, also for letters outside ASCII, texts that are prefixes of
+// others (one sharing its characters with the text before it), and
+// characters made of two UTF-16 units.
+TEST(CaseInsensitiveRanks, OrderTextsAsQtComparesThem)
+{
+    const QString shared = QStringLiteral("Take");
+    const QStringList texts = { QStringLiteral("b"), QStringLiteral("A"), QStringLiteral("a"), QStringLiteral("ab"),
+        QString(), QStringLiteral("Ab"), QStringLiteral("take 2"), QStringLiteral("Z_"), QStringLiteral("\u00e4"),
+        QStringLiteral("\u00c4b"), QStringLiteral("\u00df"), QStringLiteral("ss"), QStringLiteral("\u03a3\u0391\u03c2"),
+        QStringLiteral("\u03c3\u03b1\u03c3"), QStringLiteral("\U00010400"), QStringLiteral("\U00010428"),
+        QStringLiteral("\U00010428x"), QStringLiteral("a") + QChar(0xD801), QStringLiteral("a\u00ff"),
+        QStringLiteral("Mix 12 of the long session names"), QStringLiteral("mix 12 of the LONG session names, too") };
+    std::vector<QStringView> views(texts.begin(), texts.end());
+    for (const QStringView view : { QStringView(shared), QStringView(shared), QStringView(shared).left(2) })
+        views.push_back(view);
+    const std::vector<int> ranks = CaseInsensitiveRanks(views);
+    const auto sign = [](int value) { return (value > 0) - (value < 0); };
+    for (std::size_t i = 0; i < views.size(); ++i)
+        for (std::size_t j = 0; j < views.size(); ++j)
+            EXPECT_EQ(sign(ranks[i] - ranks[j]), sign(views[i].compare(views[j], Qt::CaseInsensitive)))
+                << views[i].toString().toStdString() << " / " << views[j].toString().toStdString();
 }
 
 } // namespace

@@ -114,11 +114,12 @@ TEST_F(SessionScanTest, OwnFilesFirstThenSubfoldersDepthFirstInListingOrder)
     EXPECT_EQ(keys(), expected);
     EXPECT_TRUE(prompt.Shown().empty());
     // Folders end in a separator; an empty file shows 0 bytes.
-    const QTreeWidgetItem* empty = list_.Entry(folder("Top") + QStringLiteral("empty.sesx"));
-    ASSERT_NE(empty, nullptr);
-    EXPECT_EQ(empty->text(FileList::Folder), folder("Top"));
-    EXPECT_EQ(empty->text(FileList::Bytes), QStringLiteral("0"));
-    EXPECT_EQ(list_.Entry(folder("Top") + QStringLiteral("x.sesx"))->text(FileList::Bytes), QStringLiteral("7"));
+    const QModelIndex empty = list_.Entry(folder("Top") + QStringLiteral("empty.sesx"));
+    ASSERT_TRUE(empty.isValid());
+    EXPECT_EQ(empty.data().toString(), folder("Top"));
+    EXPECT_EQ(empty.siblingAtColumn(FileList::Bytes).data().toString(), QStringLiteral("0"));
+    EXPECT_EQ(list_.Entry(folder("Top") + QStringLiteral("x.sesx")).siblingAtColumn(FileList::Bytes).data().toString(),
+        QStringLiteral("7"));
 }
 
 TEST_F(SessionScanTest, WithoutSubfoldersAndWithATrailingSeparator)
@@ -126,7 +127,7 @@ TEST_F(SessionScanTest, WithoutSubfoldersAndWithATrailingSeparator)
     FullDirFileList(list_, window_, top() + '/', QStringLiteral("*.sesx"), false);
     EXPECT_EQ(list_.Count(), 3);
     for (int i = 0; i < list_.Count(); ++i)
-        EXPECT_EQ(list_.At(i)->text(FileList::Folder), folder("Top"));
+        EXPECT_EQ(list_.At(i).data().toString(), folder("Top"));
 }
 
 TEST_F(SessionScanTest, TitleShowsTheFolderBeingReadAndComesBack)
