@@ -69,27 +69,6 @@ INSTANTIATE_TEST_SUITE_P(AppendSession, ReadFailureTest,
         ),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(AppendSession, CompletionMessageNamesBothInputsAndTheNewFile)
-{
-    TempDir dir;
-    const auto outcome = test::MergeOutcome(dir, Session({ "<?xml?>", "<a/>" }), Session({ "<?xml?>" }));
-    ASSERT_TRUE(outcome.succeeded);
-    const auto message = OutcomeMessage(outcome);
-    EXPECT_EQ(message.icon, platform::Message::Icon::Information);
-    EXPECT_EQ(message.title, "Process completed...");
-    EXPECT_EQ(message.text,
-        dir.Path("Two.sesx") + "\r\n appended to \r\n" + dir.Path("One.sesx") +
-            "\r\n\r\nThe new file is called \r\n\r\n" + dir.Path("One + Two.sesx"));
-}
-
-TEST(AppendSession, WriteFailureMessages)
-{
-    EXPECT_EQ(WriteFailureMessage(61, "/t/x.sesx").text, "Error\nDisk full\n/t/x.sesx");
-    EXPECT_EQ(WriteFailureMessage(61, "/t/x.sesx").title, "Error 61");
-    EXPECT_EQ(WriteFailureMessage(70, "/t/x.sesx").text,
-        "Error Writing to File '/t/x.sesx'.  \nPermission denied\n\nFile may be in use");
-}
-
 } // namespace
 } // namespace tandem::engine
 

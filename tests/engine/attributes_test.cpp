@@ -34,6 +34,7 @@ INSTANTIATE_TEST_SUITE_P(Attributes, ReadAttributeNumberTest,
         // Halves go to the even neighbour; anything above a half goes up.
         ReadCase{ R"(<a id="2.5">)", Marker::Id, 2 }, ReadCase{ R"(<a id="3.5">)", Marker::Id, 4 },
         ReadCase{ R"(<a id="2.51">)", Marker::Id, 3 }, ReadCase{ R"(<a id="-2.5">)", Marker::Id, -2 },
+        ReadCase{ R"(<a id="3.2">)", Marker::Id, 3 }, ReadCase{ R"(<a id="3.49">)", Marker::Id, 3 },
         ReadCase{ R"(<a id="-3.5">)", Marker::Id, -4 }, ReadCase{ R"(<a id="7.49">)", Marker::Id, 7 },
         ReadCase{ R"(<a id=".5">)", Marker::Id, 0 }, ReadCase{ R"(<a id="12abc">)", Marker::Id, 12 },
         ReadCase{ R"(<a id="abc">)", Marker::Id, 0 }, ReadCase{ R"(<a id="">)", Marker::Id, 0 },

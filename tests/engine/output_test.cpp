@@ -78,63 +78,6 @@ TEST(Output, TooShortNameFailsWithoutCreatingAFile)
     EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "a.se", "b.sesx" }));
 }
 
-struct NotASessionCase {
-    const char* name;
-    std::string session1;
-    std::string session2;
-};
-
-void PrintTo(const NotASessionCase& c, std::ostream* os) { *os << c.name; }
-
-class NotASessionTest : public testing::TestWithParam<NotASessionCase> { };
-
-// Refused before the target folder is touched: no combined file, empty or
-// partial, may claim that the merge worked.
-TEST_P(NotASessionTest, IsAReadFailureThatWritesNothing)
-{
-    TempDir dir;
-    const auto outcome = test::MergeOutcome(dir, GetParam().session1, GetParam().session2);
-    EXPECT_FALSE(outcome.succeeded);
-    EXPECT_EQ(outcome.phase, Phase::Read);
-    EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::InvalidFileFormat);
-    EXPECT_EQ(OutcomeMessage(outcome).text,
-        "Attempting to open SESX session file\nInvalid file format\n" + outcome.failedPath);
-    EXPECT_EQ(outcome.failedPath,
-        dir.Path(
-            GetParam().session1.find('\n') == std::string::npos || GetParam().session1.find('\0') != std::string::npos
-                ? "One.sesx"
-                : "Two.sesx"));
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "One.sesx", "Two.sesx" }));
-}
-
-const std::string aSession = "<?xml?>\n<tracks>\n</tracks>\n";
-
-INSTANTIATE_TEST_SUITE_P(Output, NotASessionTest,
-    testing::Values(NotASessionCase{ "EmptyFirst", "", aSession },
-        NotASessionCase{ "FirstWithoutLineBreak", "<?xml?>", aSession },
-        NotASessionCase{ "FirstWithoutLineBreakAndEmptySecond", "<?xml?><tracks></tracks>", "" },
-        NotASessionCase{ "NulInFirst", "<?xml?>\n<x>" + std::string(1, '\0') + "</x>\n", aSession },
-        NotASessionCase{ "NulInSecond", aSession, std::string(1, '\0') + "\n<tracks>\n" }),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// The first session needs only its line break: a second line, even an empty
-// one, is enough to merge into.
-TEST(Output, FirstSessionOfOneLineWithItsLineEndMerges)
-{
-    TempDir dir;
-    const auto outcome = test::MergeOutcome(dir, "<?xml?>\n", "");
-    ASSERT_TRUE(outcome.succeeded) << outcome.description;
-    EXPECT_EQ(ReadFile(outcome.outputPath), "<?xml?>\r\n\r\n");
-}
-
-TEST(Output, LinesEndInCrLfAndKeepTheirOwnCr)
-{
-    TempDir dir;
-    const auto outcome = test::MergeOutcome(dir, "<?xml?>\r\n\t<a>  \r\n  <b>\n", "");
-    ASSERT_TRUE(outcome.succeeded);
-    EXPECT_EQ(ReadFile(outcome.outputPath), "<?xml?>\r\r\n<a>  \r\r\n<b>\r\n\r\n");
-}
-
 // Larger than the writer's buffer, and a line longer than it: every byte
 // around each flush is written once, in its place.
 TEST(Output, ASessionLargerThanTheBufferComesOutWhole)
@@ -161,17 +104,6 @@ TEST(Output, ASessionLargerThanTheBufferComesOutWhole)
             written.begin();
 }
 
-TEST(Output, BytesPassThroughUnchanged)
-{
-    TempDir dir;
-    const std::string bom = "\xEF\xBB\xBF";
-    const std::string session = bom + "<?xml?>\n<outputPort name=\"Hangsz\xC3\xB3r\xC3\xB3k\"/>\n<x>\xFF\xFE</x>";
-    const auto outcome = test::MergeOutcome(dir, session, "");
-    ASSERT_TRUE(outcome.succeeded);
-    EXPECT_EQ(ReadFile(outcome.outputPath),
-        bom + "<?xml?>\r\n<outputPort name=\"Hangsz\xC3\xB3r\xC3\xB3k\"/>\r\n<x>\xFF\xFE</x>\r\n");
-}
-
 TEST(Output, ReplacesAnExistingFileAndLeavesNoTemporaryFile)
 {
     TempDir dir;
@@ -179,23 +111,6 @@ TEST(Output, ReplacesAnExistingFileAndLeavesNoTemporaryFile)
     const auto outcome = test::MergeOutcome(dir, Session({ "<?xml?>", "<a/>" }), "");
     ASSERT_TRUE(outcome.succeeded);
     EXPECT_EQ(dir.Read("One + Two.sesx"), "<?xml?>\r\n<a/>\r\n\r\n");
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "One + Two.sesx", "One.sesx", "Two.sesx" }));
-}
-
-TEST(Output, OverflowFailsAndLeavesTheExistingFileAlone)
-{
-    TempDir dir;
-    dir.Write("One + Two.sesx", "old content");
-    const auto one = Session({ "<?xml?>", "<tracks>", "<audioTrack id=\"2147483000\" index=\"1\">", "</audioTrack>",
-        "<masterTrack id=\"10000\" index=\"2\">", "</masterTrack>", "</tracks>" });
-    const auto two =
-        Session({ "<?xml?>", "<tracks>", "<audioTrack id=\"10001\" index=\"1\">", "</audioTrack>", "</tracks>" });
-    const auto outcome = test::MergeOutcome(dir, one, two);
-    EXPECT_FALSE(outcome.succeeded);
-    EXPECT_EQ(outcome.phase, Phase::Write);
-    EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::Overflow);
-    EXPECT_EQ(OutcomeMessage(outcome).text, "Error\nOverflow\n" + outcome.outputPath);
-    EXPECT_EQ(dir.Read("One + Two.sesx"), "old content");
     EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "One + Two.sesx", "One.sesx", "Two.sesx" }));
 }
 
