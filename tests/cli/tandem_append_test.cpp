@@ -2,61 +2,138 @@
 
 #include "tandem_version.h"
 
+#include <functional>
+#include <optional>
+
+#ifndef _WIN32
+#include <sys/mount.h>
+#include <unistd.h>
+#endif
+
 namespace tandem::test {
 namespace {
 
+const std::string firstSession =
+    "<?xml?>\n<tracks>\n<masterTrack id=\"10000\" index=\"1\">\n</masterTrack>\n</tracks>\n";
+const std::string secondSession =
+    "<?xml?>\n<tracks>\n<audioTrack id=\"10001\" index=\"1\">\n</audioTrack>\n</tracks>\n";
+
 class TandemAppendTest : public ToolTest {
-protected:
+public:
     void SetUp() override
     {
         ToolTest::SetUp();
-        write(
-            "in/First.sesx", "<?xml?>\n<tracks>\n<masterTrack id=\"10000\" index=\"1\">\n</masterTrack>\n</tracks>\n");
-        write("in/Second.sesx", "<?xml?>\n<tracks>\n<audioTrack id=\"10001\" index=\"1\">\n</audioTrack>\n</tracks>\n");
+        write("in/First.sesx", firstSession);
+        write("in/Second.sesx", secondSession);
     }
     ToolRun run(const std::string& arguments) { return runTool(TANDEM_APPEND_PATH, arguments); }
+    std::string pair() const { return quoted("in/First.sesx") + " " + quoted("in/Second.sesx"); }
 };
 
-TEST_F(TandemAppendTest, WritesNextToTheFirstSessionAndPrintsThePath)
+TEST_F(TandemAppendTest, WritesNextToTheFirstSessionOrIntoTheTargetAndPrintsThePath)
 {
-    const ToolRun result = run("\"" + path("in/First.sesx") + "\" \"" + path("in/Second.sesx") + "\"");
+    const ToolRun result = run(pair());
     EXPECT_EQ(result.exitCode, 0) << result.err;
     const std::string expected = path("in/First + Second.sesx");
     EXPECT_EQ(result.out, expected + "\n");
     EXPECT_EQ(readAll(expected),
         "<?xml?>\r\n<tracks>\r\n<audioTrack id=\"10001\" index=\"2\">\r\n</audioTrack>\r\n"
         "<masterTrack id=\"10000\" index=\"3\">\r\n</masterTrack>\r\n</tracks>\r\n\r\n");
+    const ToolRun target = run("--target " + quoted("out") + " " + pair());
+    EXPECT_EQ(target.out, path("out/First + Second.sesx") + "\n");
+    EXPECT_EQ(readAll(path("out/First + Second.sesx")), readAll(expected));
 }
 
-TEST_F(TandemAppendTest, TargetOption)
-{
-    const ToolRun result =
-        run("--target \"" + path("out") + "\" \"" + path("in/First.sesx") + "\" \"" + path("in/Second.sesx") + "\"");
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, path("out/First + Second.sesx") + "\n");
-    EXPECT_TRUE(fs::exists(dir_ / "out" / "First + Second.sesx"));
-}
+// Failures: the exit status, the message with the file it concerns on a
+// line of its own, the target folder as it was, nothing left behind.
+struct FailureRow {
+    const char* name;
+    // Makes what the row needs; the options before the sessions, or
+    // nothing when the row cannot be made here.
+    std::function<std::optional<std::string>(TandemAppendTest&)> prepare;
+    int exitCode;
+    std::function<std::string(const TandemAppendTest&)> message;
+};
 
-TEST_F(TandemAppendTest, ReadFailureExitsOneWithTheMessage)
+class FailureTest : public TandemAppendTest, public testing::WithParamInterface<FailureRow> { };
+
+TEST_P(FailureTest, ExitsWithTheMessageAndLeavesNothing)
 {
-    const ToolRun result = run("\"" + path("in/First.sesx") + "\" \"" + path("in/Missing.sesx") + "\"");
-    EXPECT_EQ(result.exitCode, 1);
+    const auto options = GetParam().prepare(*this);
+    if (!options)
+        GTEST_SKIP() << "the row cannot be made here";
+    const auto before = entries(dir_ / "out");
+    const ToolRun result = run(*options);
+    EXPECT_EQ(result.exitCode, GetParam().exitCode) << result.err;
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err,
-        "Error 53\nAttempting to open SESX session file\nFile not found\n" + path("in/Missing.sesx") + "\n");
+    EXPECT_EQ(result.err, GetParam().message(*this));
+    EXPECT_EQ(entries(dir_ / "out"), before);
 }
 
-TEST_F(TandemAppendTest, WriteFailureExitsTwoWithTheMessage)
+std::vector<FailureRow> failureRows()
 {
-    const ToolRun result = run("--target \"" + path("no/such/folder") + "\" \"" + path("in/First.sesx") + "\" \"" +
-        path("in/Second.sesx") + "\"");
-    EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.err, "Error 76\nError\nPath not found\n" + path("no/such/folder/First + Second.sesx") + "\n");
+    std::vector<FailureRow> rows{
+        { "MissingSession",
+            [](TandemAppendTest& t) { return "--target " + t.quoted("out") + " " + t.quoted("in/First.sesx") + " x"; },
+            1,
+            [](const TandemAppendTest&) {
+                return std::string("Error 53\nAttempting to open SESX session file\nFile not found\nx\n");
+            } },
+        { "TargetMissing", [](TandemAppendTest& t) { return "--target " + t.quoted("out/no") + " " + t.pair(); }, 2,
+            [](const TandemAppendTest& t) {
+                return "Error 76\nError\nPath not found\n" + t.path("out/no/First + Second.sesx") + "\n";
+            } },
+        // Scripts rely on the replacement; -n leaves the file alone.
+        { "NoClobber",
+            [](TandemAppendTest& t) {
+                t.write("out/First + Second.sesx", "edited since");
+                return "-n --target " + t.quoted("out") + " " + t.pair();
+            },
+            2,
+            [](const TandemAppendTest& t) {
+                return "Error 58\nError\nFile already exists\n" + t.path("out/First + Second.sesx") + "\n";
+            } },
+    };
+#ifndef _WIN32
+    // Root writes into any folder: as root the tool runs as nobody.
+    rows.push_back({ "UnwritableTarget",
+        [](TandemAppendTest& t) {
+            fs::permissions(t.path("out"), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                fs::perm_options::remove);
+            if (::geteuid() == 0)
+                t.runAs = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+            return std::optional<std::string>("--target " + t.quoted("out") + " " + t.pair());
+        },
+        2,
+        [](const TandemAppendTest& t) {
+            return "Error 70\nError Writing to File '" + t.path("out/First + Second.sesx") +
+                "'.  \nPermission denied\n\nFile may be in use\n";
+        } });
+    // A file system of 256 KiB of its own, which a combined session of
+    // 512 KiB cannot fit into.
+    rows.push_back({ "FullDisk",
+        [](TandemAppendTest& t) -> std::optional<std::string> {
+            t.write("in/First.sesx", firstSession + "<!--" + std::string(512 * 1024, 'x') + "-->\n");
+            if (::mount("tandem-test", t.path("out").c_str(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") != 0)
+                return std::nullopt;
+            const std::string out = t.path("out");
+            t.atEnd([out] { ::umount2(out.c_str(), MNT_DETACH); });
+            return "--target " + t.quoted("out") + " " + t.pair();
+        },
+        2,
+        [](const TandemAppendTest& t) {
+            return "Error 61\nError\nDisk full\n" + t.path("out/First + Second.sesx") + "\n";
+        } });
+#endif
+    return rows;
 }
+
+INSTANTIATE_TEST_SUITE_P(Tool, FailureTest, testing::ValuesIn(failureRows()),
+    [](const testing::TestParamInfo<FailureRow>& info) { return std::string(info.param.name); });
 
 TEST_F(TandemAppendTest, TheCheckReportsProblemsOfAllThreeFilesAndKeepsTheNewOne)
 {
-    const ToolRun clean = run(quoted("in/First.sesx") + " " + quoted("in/Second.sesx"));
+    const ToolRun clean = run(pair());
     EXPECT_EQ(clean.exitCode, 0) << clean.err;
     EXPECT_EQ(clean.err, "");
 
@@ -78,30 +155,24 @@ TEST_F(TandemAppendTest, TheCheckReportsProblemsOfAllThreeFilesAndKeepsTheNewOne
     EXPECT_EQ(unchecked.err, "");
 }
 
-// Scripts rely on the replacement; -n leaves the file alone.
-TEST_F(TandemAppendTest, NoClobberLeavesAnExistingFileAlone)
-{
-    const std::string pair = quoted("in/First.sesx") + " " + quoted("in/Second.sesx");
-    write("in/First + Second.sesx", "edited since");
-    const ToolRun kept = run("-n " + pair);
-    EXPECT_EQ(kept.exitCode, 2);
-    EXPECT_EQ(kept.out, "");
-    EXPECT_EQ(kept.err, "Error 58\nError\nFile already exists\n" + path("in/First + Second.sesx") + "\n");
-    EXPECT_EQ(readAll(path("in/First + Second.sesx")), "edited since");
-    EXPECT_EQ(run(pair).exitCode, 0);
-    EXPECT_NE(readAll(path("in/First + Second.sesx")), "edited since");
-}
-
 #ifndef _WIN32
 // A script that cannot learn the new file's name must not take the run for
 // a success.
 TEST_F(TandemAppendTest, AnUnprintablePathIsAFailure)
 {
-    const std::string command = "\"" TANDEM_APPEND_PATH "\" " + quoted("in/First.sesx") + " " +
-        quoted("in/Second.sesx") + " > /dev/full 2> " + quoted("stderr");
+    const std::string command = "\"" TANDEM_APPEND_PATH "\" " + pair() + " > /dev/full 2> " + quoted("stderr");
     const int status = std::system(command.c_str());
     EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
     EXPECT_NE(readAll(path("stderr")).find("could not print the new file's path"), std::string::npos);
+}
+
+// A file name is bytes here; Windows names are UTF-16 and cannot hold these.
+TEST_F(TandemAppendTest, ANameThatIsNotUtf8)
+{
+    write("in/Take \xFF\xC3.sesx", firstSession);
+    const ToolRun result = run(quoted("in/Take \xFF\xC3.sesx") + " " + quoted("in/Second.sesx"));
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, path("in/Take \xFF\xC3 + Second.sesx") + "\n");
 }
 #endif
 
@@ -113,17 +184,15 @@ TEST_F(TandemAppendTest, DifferentSampleRatesAreRefusedUnlessForced)
     write("in/At44.sesx",
         "<sesx>\n<session sampleRate=\"44100\">\n<tracks>\n<audioTrack id=\"10001\" index=\"1\">\n</audioTrack>\n"
         "</tracks>\n</session>\n</sesx>\n");
-    const std::string pair = quoted("in/At48.sesx") + " " + quoted("in/At44.sesx");
-    const ToolRun refused = run(pair);
+    const std::string rates = quoted("in/At48.sesx") + " " + quoted("in/At44.sesx");
+    const ToolRun refused = run(rates);
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_EQ(refused.out, "");
     EXPECT_EQ(refused.err,
         "tandem-append: File 1 runs at 48000 Hz and File 2 at 44100 Hz.\n\nThe clips of File 2 will be placed at the "
         "wrong times in the combined session.\nUse --force to combine them anyway.\n");
     EXPECT_FALSE(fs::exists(path("in/At48 + At44.sesx")));
-
-    const ToolRun forced = run("--force " + pair);
-    EXPECT_EQ(forced.exitCode, 0) << forced.err;
+    EXPECT_EQ(run("--force " + rates).exitCode, 0);
     EXPECT_TRUE(fs::exists(path("in/At48 + At44.sesx")));
 }
 
@@ -132,12 +201,45 @@ TEST_F(TandemAppendTest, UsageHelpAndVersion)
     const ToolRun wrong = run("only-one.sesx");
     EXPECT_EQ(wrong.exitCode, 64);
     EXPECT_NE(wrong.err.find("Usage: tandem-append"), std::string::npos);
-    const ToolRun help = run("--help");
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_EQ(help.out.rfind("Usage: tandem-append", 0), 0u);
-    const ToolRun version = run("--version");
-    EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, "tandem-append " TANDEM_VERSION "\n");
+    EXPECT_EQ(run("--help").out.rfind("Usage: tandem-append", 0), 0u);
+    EXPECT_EQ(run("--version").out, "tandem-append " TANDEM_VERSION "\n");
+}
+
+// Every prefix of a golden session that ends at a block boundary (after a
+// line that opens or closes an element), in place of either session: the
+// tool must not crash or leave anything partial, and the check names the
+// file that was cut. Runs a batch at a time to keep the suite quick.
+TEST_F(TandemAppendTest, CutSessionsAreNamedByTheCheck)
+{
+    int cuts = 0;
+    for (const std::string pairName : { "podcast", "video-crlf-tabs" }) {
+        const fs::path folder = fs::path(TANDEM_GOLDEN_DIR) / pairName;
+        for (const std::string cutName : { "One.sesx", "Two.sesx" }) {
+            const std::string text = readAll(folder / cutName);
+            for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+                std::string line = text.substr(start, end - start);
+                line.erase(0, line.find_first_not_of(" \t"));
+                if (line.rfind("<", 0) != 0 || line.rfind("<?", 0) == 0 || line.rfind("<!", 0) == 0 ||
+                    (line.rfind("</", 0) != 0 && line.find("/>") != std::string::npos) || end + 1 == text.size())
+                    continue;
+                SCOPED_TRACE(pairName + "/" + cutName + " cut after byte " + std::to_string(end + 1));
+                const bool first = cutName == "One.sesx";
+                write("in/One.sesx", first ? text.substr(0, end + 1) : readAll(folder / "One.sesx"));
+                write("in/Two.sesx", first ? readAll(folder / "Two.sesx") : text.substr(0, end + 1));
+                fs::remove(path("out/One + Two.sesx"));
+                const ToolRun result = run(
+                    "--force --target " + quoted("out") + " " + quoted("in/One.sesx") + " " + quoted("in/Two.sesx"));
+                ASSERT_EQ(result.exitCode, 3) << result.err;
+                EXPECT_NE(
+                    result.err.find(std::string(first ? "File 1" : "File 2") + " is not well-formed XML at line "),
+                    std::string::npos)
+                    << result.err;
+                EXPECT_EQ(entries(dir_ / "out"), std::vector<std::string>{ "One + Two.sesx" });
+                ++cuts;
+            }
+        }
+    }
+    EXPECT_GT(cuts, 50);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "tandem_version.h"
 
+#include <functional>
+
 namespace tandem::test {
 namespace {
 
@@ -46,6 +48,75 @@ TEST_F(TandemCheckTest, AnUnreadableFileExitsTwo)
     EXPECT_EQ(result.err, path("in/Missing.sesx") + ": cannot be read: File not found (error 53)\n");
     EXPECT_NE(result.out.find(":7: Track id 10001"), std::string::npos);
 }
+
+std::string repeated(const std::string& piece, std::size_t times)
+{
+    std::string text;
+    text.reserve(piece.size() * times);
+    for (std::size_t i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+// Files wrong in the ways a hostile or broken file can be: a finding or a
+// read error, never a crash, a hang or a false alarm.
+struct HostileRow {
+    const char* name;
+    std::function<std::string()> content; // nothing: a folder
+    int exitCode;
+    const char* expected; // part of what is printed
+    const char* runAs = ""; // a shell command before the tool
+};
+
+class HostileTest : public TandemCheckTest, public testing::WithParamInterface<HostileRow> { };
+
+TEST_P(HostileTest, AnswersWithAFindingOrAReadError)
+{
+    const HostileRow& row = GetParam();
+    std::string file = path("in");
+    if (row.content) {
+        write("in/Hostile.sesx", row.content());
+        file = path("in/Hostile.sesx");
+    }
+    runAs = row.runAs;
+    const ToolRun result = run("\"" + file + "\"");
+    EXPECT_EQ(result.exitCode, row.exitCode) << result.out << result.err;
+    EXPECT_NE((result.out + result.err).find(row.expected), std::string::npos) << result.out << result.err;
+}
+
+std::vector<HostileRow> hostileRows()
+{
+    std::vector<HostileRow> rows{
+        { "Folder", nullptr, 2, ": cannot be read: " },
+        { "BinaryGarbage",
+            [] {
+                std::mt19937 random(3);
+                std::string garbage(64 * 1024, '\0');
+                for (char& c : garbage)
+                    c = static_cast<char>(random());
+                return "<sesx>" + garbage;
+            },
+            1, "The file is not well-formed XML: " },
+        { "TenMillionAttributes",
+            [] { return "<sesx>\n<audioTrack" + repeated(" a=\"1\"", 10'000'000) + "/>\n</sesx>\n"; }, 1,
+            ":2: The file is not well-formed XML: attribute \"a\" appears twice on <audioTrack>." },
+        // Far deeper than any stack would allow a recursive walk.
+        { "AMillionNestedElements",
+            [] { return "<sesx>\n" + repeated("<a>", 1'000'000) + repeated("</a>", 1'000'000) + "\n</sesx>\n"; }, 0,
+            ": OK" },
+    };
+#ifndef _WIN32
+    // A tag larger than the memory the check may take: the file is not
+    // checked, and that is no finding.
+    rows.push_back(
+        { "OutOfMemory", [] { return "<sesx>\n<audioTrack id=\"" + std::string(300u << 20, '1') + "\"/>\n</sesx>\n"; },
+            2, ": could not be checked: Out of memory (error 7)", "ulimit -v 200000; " });
+#endif
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, HostileTest, testing::ValuesIn(hostileRows()),
+    [](const testing::TestParamInfo<HostileRow>& info) { return std::string(info.param.name); });
 
 TEST_F(TandemCheckTest, UsageHelpAndVersion)
 {

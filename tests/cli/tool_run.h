@@ -6,9 +6,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -40,16 +42,35 @@ inline std::string textOf(const fs::path& path)
     return text;
 }
 
-// Runs the real command-line tools in a folder of their own, as a user would.
+// The names in a folder, sorted.
+inline std::vector<std::string> entries(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Runs the real command-line tools in a folder of their own, with in/ and
+// out/ in it, as a user would.
 class ToolTest : public testing::Test {
-protected:
+public:
     void SetUp() override
     {
         dir_ = fs::temp_directory_path() / ("tandem-cli-" + std::to_string(std::random_device{}()));
         fs::create_directories(dir_ / "in");
         fs::create_directories(dir_ / "out");
     }
-    void TearDown() override { fs::remove_all(dir_); }
+    void TearDown() override
+    {
+        for (const auto& release : cleanups_)
+            release();
+        std::error_code error;
+        fs::permissions(dir_ / "out", fs::perms::owner_all, fs::perm_options::add, error);
+        fs::remove_all(dir_, error);
+    }
 
     void write(const std::string& name, const std::string& content)
     {
@@ -58,10 +79,12 @@ protected:
     // `name` is written with "/"; the path has the platform's separators.
     std::string path(const std::string& name) const { return (dir_ / fs::path(name).make_preferred()).string(); }
     std::string quoted(const std::string& name) const { return "\"" + path(name) + "\""; }
+    // Runs when the test is over, before the folder is removed.
+    void atEnd(std::function<void()> release) { cleanups_.push_back(std::move(release)); }
 
     ToolRun runTool(const char* tool, const std::string& arguments)
     {
-        const std::string command = "\"" + std::string(tool) + "\" " + arguments + " > \"" + path("stdout") +
+        const std::string command = runAs + "\"" + std::string(tool) + "\" " + arguments + " > \"" + path("stdout") +
             "\" 2> \"" + path("stderr") + "\"";
 #ifdef _WIN32
         // cmd strips one pair of quotes around the whole command line.
@@ -73,7 +96,12 @@ protected:
         return { code, textOf(dir_ / "stdout"), textOf(dir_ / "stderr") };
     }
 
+    // Put before the tool: how it is started (another user, say).
+    std::string runAs;
+
+protected:
     fs::path dir_;
+    std::vector<std::function<void()>> cleanups_;
 };
 
 } // namespace tandem::test

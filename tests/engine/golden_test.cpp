@@ -47,8 +47,8 @@ TEST_P(GoldenTest, CombinedSessionMatchesByteForByte)
 {
     const fs::path folder = fs::path(TANDEM_GOLDEN_DIR) / GetParam();
     test::TempDir target;
-    const auto outcome = AppendSession((folder / "One.sesx").string(), (folder / "Two.sesx").string(), target.Path(),
-        optionsOf(folder / "options"));
+    const auto outcome = AppendSession(
+        (folder / "One.sesx").string(), (folder / "Two.sesx").string(), target.Path(), optionsOf(folder / "options"));
     if (fs::exists(folder / "fails")) {
         EXPECT_FALSE(outcome.succeeded);
         EXPECT_EQ(std::to_string(outcome.errorNumber) + "\n", test::ReadFile(folder / "fails"));

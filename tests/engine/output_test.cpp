@@ -85,7 +85,8 @@ TEST(Output, ASessionLargerThanTheBufferComesOutWhole)
     std::string session;
     std::string expected;
     for (int i = 0; session.size() < (3u << 20); ++i) {
-        const std::string line = "<parameter index=\"" + std::to_string(i) + "\" value=\"" + std::string(i % 97, 'v') + "\"/>";
+        const std::string line =
+            "<parameter index=\"" + std::to_string(i) + "\" value=\"" + std::string(i % 97, 'v') + "\"/>";
         session += "  " + line + "\n";
         expected += line + "\r\n";
         if (i == 5000) {
@@ -99,9 +100,9 @@ TEST(Output, ASessionLargerThanTheBufferComesOutWhole)
     ASSERT_TRUE(outcome.succeeded);
     const std::string written = ReadFile(outcome.outputPath);
     ASSERT_EQ(written.size(), expected.size() + 2);
-    EXPECT_TRUE(written == expected + "\r\n") << "the first difference is at byte "
-                                              << std::mismatch(written.begin(), written.end(), expected.begin()).first -
-            written.begin();
+    EXPECT_TRUE(written == expected + "\r\n")
+        << "the first difference is at byte "
+        << std::mismatch(written.begin(), written.end(), expected.begin()).first - written.begin();
 }
 
 TEST(Output, ReplacesAnExistingFileAndLeavesNoTemporaryFile)
