@@ -141,13 +141,6 @@ std::string causeOfBrokenXml(const SessionContent& first, const SessionContent& 
     return error.text;
 }
 
-std::string capitalised(std::string text)
-{
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
-        text[0] = static_cast<char>(text[0] - 'a' + 'A');
-    return text;
-}
-
 } // namespace
 
 namespace {
@@ -244,7 +237,7 @@ std::vector<std::string> ConservationFindings(const CheckResult& first, const Ch
         sentence += kinds[0].second == 1 ? " is" : " are";
         sentence += " not in the combined session";
         sentence += cause.empty() ? "." : ": " + cause + ".";
-        sentences.push_back(capitalised(sentence));
+        sentences.push_back(sentence);
     }
     return sentences;
 }

@@ -1,6 +1,8 @@
 #include "media_check.h"
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace tandem::verify {
@@ -9,47 +11,52 @@ namespace {
 
 constexpr std::size_t namedFiles = 5;
 
-// A path as written in XML, its references replaced.
-std::string unescaped(const std::string& text)
+// A named reference at `at`: the character it stands for and its length.
+std::optional<std::pair<char, std::size_t>> namedReference(const std::string& text, std::size_t at)
 {
     static const std::pair<std::string, char> named[] = { { "&amp;", '&' }, { "&lt;", '<' }, { "&gt;", '>' },
         { "&quot;", '"' }, { "&apos;", '\'' } };
+    for (const auto& [reference, c] : named)
+        if (text.compare(at, reference.size(), reference) == 0)
+            return std::make_pair(c, reference.size());
+    return std::nullopt;
+}
+
+void appendUtf8(std::string& text, unsigned long code)
+{
+    if (code < 0x80) {
+        text += static_cast<char>(code);
+    } else if (code < 0x800) {
+        text += static_cast<char>(0xC0 | (code >> 6));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        text += static_cast<char>(0xE0 | (code >> 12));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | (code >> 18));
+        text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// A path as written in XML, its references replaced.
+std::string unescaped(const std::string& text)
+{
     std::string plain;
     for (std::size_t i = 0; i < text.size();) {
-        bool replaced = false;
-        for (const auto& [reference, c] : named)
-            if (text.compare(i, reference.size(), reference) == 0) {
-                plain += c;
-                i += reference.size();
-                replaced = true;
-                break;
-            }
-        if (replaced)
-            continue;
         const std::size_t end = text.find(';', i);
-        if (text.compare(i, 2, "&#") == 0 && end != std::string::npos && end - i < 12) {
+        if (const auto named = namedReference(text, i)) {
+            plain += named->first;
+            i += named->second;
+        } else if (text.compare(i, 2, "&#") == 0 && end != std::string::npos && end - i < 12) {
             const bool hex = i + 2 < text.size() && text[i + 2] == 'x';
-            const unsigned long code = std::strtoul(text.c_str() + i + (hex ? 3 : 2), nullptr, hex ? 16 : 10);
-            // As UTF-8.
-            if (code < 0x80) {
-                plain += static_cast<char>(code);
-            } else if (code < 0x800) {
-                plain += static_cast<char>(0xC0 | (code >> 6));
-                plain += static_cast<char>(0x80 | (code & 0x3F));
-            } else if (code < 0x10000) {
-                plain += static_cast<char>(0xE0 | (code >> 12));
-                plain += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-                plain += static_cast<char>(0x80 | (code & 0x3F));
-            } else {
-                plain += static_cast<char>(0xF0 | (code >> 18));
-                plain += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-                plain += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-                plain += static_cast<char>(0x80 | (code & 0x3F));
-            }
+            appendUtf8(plain, std::strtoul(text.c_str() + i + (hex ? 3 : 2), nullptr, hex ? 16 : 10));
             i = end + 1;
-            continue;
+        } else {
+            plain += text[i++];
         }
-        plain += text[i++];
     }
     return plain;
 }

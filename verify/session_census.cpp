@@ -37,13 +37,10 @@ void SessionCensus::Read(std::size_t size)
     scanner_.Commit(size);
     const bool last = size == 0;
     scanner_.Scan(last);
+    // A metadata block still open at the end is in a file that is not
+    // well-formed, which says all there is to say of it.
     if (last && !finished_) {
         finished_ = true;
-        if (metadata_) {
-            metadata_->Finish();
-            if (!firstMetadataError_)
-                firstMetadataError_ = metadata_->Error();
-        }
         const LineCounter& lines = scanner_.Lines();
         content_.mixedLineEnds = lines.HasLf() && lines.BareCrs() > 0;
     }

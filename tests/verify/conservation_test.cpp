@@ -1,4 +1,5 @@
 #include "conservation.h"
+#include "line_counter.h"
 #include "session_check.h"
 
 #include <gtest/gtest.h>
@@ -176,6 +177,12 @@ CheckResult notWellFormed(std::size_t line)
     return result;
 }
 
+CheckResult mixed(CheckResult result)
+{
+    result.content.mixedLineEnds = true;
+    return result;
+}
+
 INSTANTIATE_TEST_SUITE_P(Counts, Conservation,
     testing::Values(ConservationCase{ "AllArrived", holding({ { Content::AudioTracks, 2 } }),
                         holding({ { Content::AudioTracks, 1 } }), holding({ { Content::AudioTracks, 3 } }), {} },
@@ -190,6 +197,9 @@ INSTANTIATE_TEST_SUITE_P(Counts, Conservation,
         ConservationCase{ "MoreThanBoth", holding({ { Content::MediaFiles, 2 } }),
             holding({ { Content::MediaFiles, 1 } }), holding({ { Content::MediaFiles, 4 } }),
             { "The combined session holds 1 media file more than File 1 and File 2 together." } },
+        ConservationCase{ "File1MixesLineEnds", mixed(holding({})), holding({ { Content::MediaFiles, 2 } }),
+            holding({}),
+            { "File 2's 2 media files are not in the combined session: File 1 mixes CR and LF line ends." } },
         ConservationCase{ "MoreMissingThanFile2Has", holding({ { Content::BusTracks, 3 } }),
             holding({ { Content::BusTracks, 1 } }), holding({}),
             { "4 bus tracks of File 1 and File 2 are not in the combined session." } },
@@ -197,6 +207,25 @@ INSTANTIATE_TEST_SUITE_P(Counts, Conservation,
             { "File 1 is not well-formed XML at line 3: the file ends before <sesx> is closed.",
                 "The combined session is not well-formed XML at line 9: the file ends before <sesx> is closed." } }),
     [](const testing::TestParamInfo<ConservationCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace tandem::verify
+
+namespace tandem::verify {
+namespace {
+
+// A CR at the end of one piece and its LF at the start of the next are one
+// line end, whatever follows the piece in memory.
+TEST(Lines, ACrLfCutBetweenPiecesIsOneLineEnd)
+{
+    const std::string text = "a\r\nb\r";
+    LineCounter lines;
+    lines.Count(text.data(), text.data() + 2);
+    lines.Count(text.data() + 2, text.data() + text.size());
+    EXPECT_EQ(lines.BareCrs(), 1u);
+    EXPECT_EQ(lines.Position(), (TextPosition{ 1, 2 }));
+    EXPECT_TRUE(lines.HasLf());
+}
 
 } // namespace
 } // namespace tandem::verify
