@@ -23,6 +23,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -238,7 +239,12 @@ void Main::SetScanning(bool scanning)
     ButtonFrame->setEnabled(!scanning);
 }
 
-QString Main::ProgramFolder() const { return QCoreApplication::applicationDirPath(); }
+QString Main::ProgramFolder() const
+{
+    // Qt writes "/" on every system; the trees' keys, the settings and
+    // Windows users expect "\".
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}
 
 void Main::SetFolderColMinWidth()
 {

@@ -4,8 +4,10 @@
 #include "browse_folder.h"
 #include "target_choice.h"
 
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
 
 namespace tandem::test {
@@ -219,6 +221,22 @@ TEST_F(CombineTest, BrowsingForTheFolder)
     EXPECT_EQ(window_->TargetTextBox->text(), Key("Chosen"));
     EXPECT_TRUE(window_->TargetOption[2]->isChecked());
     combine::SetFolderChooser(nullptr);
+}
+
+// Qt's own folder dialog, answered as a user would: Qt names the folder with
+// "/" even on Windows.
+TEST_F(CombineTest, TheFolderBrowserGivesThePathAsTheSystemWritesIt)
+{
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QTimer::singleShot(0, window_.get(), [this] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->setDirectory(Key("Other"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    window_->TargetChoice().FileButtonClick();
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs, false);
+    EXPECT_EQ(window_->TargetTextBox->text(), Key("Other"));
 }
 
 } // namespace
