@@ -22,6 +22,10 @@ googletest
 g++-mingw-w64-x86-64-posix
 wine
 wine64
+xvfb
+xdotool
+scrot
+unzip
 "
 
 missing=""
