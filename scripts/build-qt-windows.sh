@@ -77,7 +77,8 @@ started=$(date +%s)
 echo "Configuring Qt $qt_version for Windows in $build_dir"
 # Tablet events stay off because Debian's source leaves out the wintab
 # headers; without OpenGL the Windows platform plugin needs dynamic GL and
-# Direct2D off too.
+# Direct2D off too, and without Direct2D Qt 6.4 leaves DirectWrite's font
+# database out of Qt Gui while the plugin still calls it (GDI's serves).
 cmake -S "$source_dir" -B "$build_dir" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release \
@@ -87,7 +88,7 @@ cmake -S "$source_dir" -B "$build_dir" -G Ninja \
     -DBUILD_SHARED_LIBS=ON \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
     -DBUILD_WITH_PCH=OFF \
-    -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF \
+    -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
     -DFEATURE_tabletevent=OFF \
     -DFEATURE_dbus=OFF -DFEATURE_sql=OFF -DFEATURE_printsupport=OFF \
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \

@@ -25,7 +25,7 @@ protected:
         Tick(2, "Other", "four.sesx");
         ASSERT_TRUE(window_->ConvertButton->isEnabled());
     }
-    std::string file(const std::string& relative) const { return Root() + relative; }
+    std::string file(const std::string& relative) const { return NativePath(Root() + relative); }
     std::string confirmationText(const std::string& target) const
     {
         return file("Sessions/one.sesx") + "\r\n and \r\n" + file("Other/four.sesx") +
@@ -144,7 +144,9 @@ TEST_F(CombineTest, TheSameFileTwiceIsRefusedWhateverTheCase)
     std::ofstream(base_ / "s" / "Sessions" / "Mix.sesx") << SessionText;
     std::ofstream(base_ / "s" / "Sessions" / "mix.sesx") << SessionText;
     Tick(1, "Sessions", "Mix.sesx");
-    Tick(2, "Sessions", "mix.sesx");
+    // Windows names one file by both.
+    const bool oneFile = fs::equivalent(base_ / "s" / "Sessions" / "Mix.sesx", base_ / "s" / "Sessions" / "mix.sesx");
+    Tick(2, "Sessions", oneFile ? "Mix.sesx" : "mix.sesx");
     ScriptedPrompt prompt;
     window_->ConvertButtonClick();
     ASSERT_EQ(prompt.Shown().size(), 1u);
