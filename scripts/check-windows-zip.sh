@@ -13,12 +13,12 @@ objdump=x86_64-w64-mingw32-objdump
 
 # DLLs that every Windows 10 has.
 system_dlls="
-advapi32.dll bcrypt.dll comctl32.dll comdlg32.dll crypt32.dll d3d11.dll
+advapi32.dll authz.dll bcrypt.dll comctl32.dll comdlg32.dll crypt32.dll d3d11.dll
 d3d9.dll dnsapi.dll dwmapi.dll dwrite.dll dxgi.dll gdi32.dll imm32.dll
 iphlpapi.dll kernel32.dll mpr.dll msvcrt.dll netapi32.dll ntdll.dll ole32.dll
 oleaut32.dll secur32.dll setupapi.dll shcore.dll shell32.dll shlwapi.dll
 user32.dll userenv.dll uxtheme.dll version.dll winmm.dll ws2_32.dll
-wtsapi32.dll
+winhttp.dll wtsapi32.dll
 "
 # The plugins the window needs, which Qt finds beside the program.
 plugins="platforms/qwindows.dll styles/qwindowsvistastyle.dll"
