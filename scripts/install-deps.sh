@@ -24,6 +24,7 @@ wine
 wine64
 xvfb
 xdotool
+x11-utils
 scrot
 unzip
 "
