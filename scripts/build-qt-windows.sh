@@ -7,7 +7,8 @@
 # Debian ships Qt for Linux only, so this compiles qtbase from the very source
 # of the installed host Qt's package (checked by its hash), with the host's Qt
 # tools (moc, rcc, uic) through QT_HOST_PATH. The first build takes about an
-# hour on 2 cores; a finished cache is reused and never rebuilt.
+# hour on 2 cores; a finished cache is reused and never rebuilt, and a build
+# that stopped goes on where it stopped when the script runs again.
 #
 # Usage: build-qt-windows.sh [--print-prefix]
 set -eu
