@@ -9,7 +9,13 @@ FUZZ_SMOKE_RUNS ?= 20000
 BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: diagram all deps deps-run deps-bench deps-fuzz build test test-sanitize test-fuzz fuzz fuzz-build test-windows run bench package screenshot format clean
+# Qt built for Windows (make windows-qt), in a cache outside the work tree.
+QT_WINDOWS = $(shell scripts/build-qt-windows.sh --print-prefix 2>/dev/null)
+VERSION = $(shell sed -n 's/^project.Tandem VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+WINDOWS_ZIP = $(WINDOWS_DIR)/Tandem-$(VERSION)-Windows.zip
+
+.PHONY: diagram all deps deps-run deps-bench deps-fuzz build test test-sanitize test-fuzz fuzz fuzz-build \
+    test-windows windows-qt windows-build windows-package run bench package screenshot format clean
 
 all: build
 
@@ -44,15 +50,41 @@ test: deps build
 	    echo "MinGW-w64 or Wine missing: the Windows build is not tested (make deps installs them)"; \
 	fi
 
-# The Windows build of everything that needs no Qt, cross-compiled with
-# MinGW-w64 and tested under Wine, then compared with the Linux build.
-test-windows: build
-	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-	    -DCMAKE_BUILD_TYPE=Release -DTANDEM_BUILD_GUI=OFF
-	cmake --build $(WINDOWS_DIR) --parallel $(JOBS)
-	ctest --test-dir $(WINDOWS_DIR) --output-on-failure
+# The Windows build, cross-compiled with MinGW-w64 and tested under Wine: the
+# tools and their tests, compared with the Linux build; with Qt for Windows
+# also the window, its test suites and the zip, which is unpacked and run.
+test-windows: build windows-build
+	ctest --test-dir $(WINDOWS_DIR) --output-on-failure --parallel $(JOBS)
 	scripts/compare-windows-build.sh $(BUILD_DIR)/cli/tandem-append $(WINDOWS_DIR)/cli/tandem-append.exe \
 	    $(CURDIR)/$(WINDOWS_DIR)/wineprefix
+	@if [ -n "$(wildcard $(QT_WINDOWS)/.complete)" ]; then \
+	    $(MAKE) --no-print-directory windows-package && \
+	    scripts/test-windows-zip.sh $(WINDOWS_ZIP) $(BUILD_DIR)/cli/tandem-append $(WINDOWS_DIR); \
+	else \
+	    echo "No Qt for Windows: the window's Windows build and zip are not tested (make windows-qt builds Qt once)"; \
+	fi
+
+# Qt for Windows, built once from the source of the host's Qt (about an hour
+# on 2 cores) and kept for every later build.
+windows-qt: deps
+	JOBS=$(JOBS) nice scripts/build-qt-windows.sh
+
+# With Qt for Windows the window is built too.
+windows-build: deps
+	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+	    -DTANDEM_BUILD_GUI=$(if $(wildcard $(QT_WINDOWS)/.complete),ON,OFF) \
+	    -DCMAKE_PREFIX_PATH=$(QT_WINDOWS) -DQT_HOST_PATH=/usr
+	cmake --build $(WINDOWS_DIR) --parallel $(JOBS)
+
+# Tandem-<version>-Windows.zip: the three programs with the DLLs and plugins
+# they need, checked against what they import.
+windows-package:
+	@test -n "$(wildcard $(QT_WINDOWS)/.complete)" || \
+	    { echo "No Qt for Windows in $(QT_WINDOWS): run make windows-qt once"; exit 1; }
+	$(MAKE) --no-print-directory windows-build
+	rm -f $(WINDOWS_ZIP)
+	cd $(WINDOWS_DIR) && cpack -G ZIP
+	scripts/check-windows-zip.sh $(WINDOWS_ZIP)
 
 # Everything that builds without the window, with AddressSanitizer and
 # UndefinedBehaviorSanitizer, and its tests.

@@ -1,6 +1,6 @@
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (POSIX threads).
-# The programs are linked statically so that they run under Wine, or on a
-# Windows machine, without the compiler's DLLs beside them.
+# Give the Qt built for Windows (scripts/build-qt-windows.sh) as
+# CMAKE_PREFIX_PATH, with QT_HOST_PATH=/usr for the host's Qt tools.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -12,5 +12,3 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

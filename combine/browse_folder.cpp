@@ -1,6 +1,7 @@
 #include "browse_folder.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 
 namespace tandem::combine {
@@ -22,7 +23,9 @@ QString BrowseForFolder(const QString& title, const QString& startPath, bool new
     QFileDialog::Options options = QFileDialog::ShowDirsOnly;
     if (!newStyle)
         options |= QFileDialog::ReadOnly;
-    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, startPath, options);
+    // The dialogs answer with "/" on every system.
+    return QDir::toNativeSeparators(
+        QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, startPath, options));
 }
 
 void SetFolderChooser(FolderChooser newChooser) { chooser() = std::move(newChooser); }

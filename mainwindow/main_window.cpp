@@ -24,6 +24,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -378,7 +379,12 @@ void Main::SetScanning(bool scanning)
         CancelButton->raise();
 }
 
-QString Main::ProgramFolder() const { return QCoreApplication::applicationDirPath(); }
+QString Main::ProgramFolder() const
+{
+    // Qt writes "/" on every system; the trees' keys, the settings and
+    // Windows users expect "\".
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}
 
 void Main::SetFolderColMinWidth()
 {

@@ -36,6 +36,11 @@ ca-certificates
 g++-mingw-w64-x86-64-posix
 wine
 wine64
+xvfb
+xdotool
+x11-utils
+scrot
+unzip
 $fuzz
 "
 

@@ -3,6 +3,7 @@
 #include "dirtree.h"
 #include "dirtree_view.h"
 #include "fake_volumes.h"
+#include "native_path.h"
 
 #include "drive_types.h"
 
@@ -56,7 +57,7 @@ protected:
     }
 
     std::string Root(char letter) const { return volumes_.Root(letter); }
-    QString Key(const std::string& key) const { return QString::fromStdString(key); }
+    QString Key(const std::string& key) const { return QString::fromStdString(NativePath(key)); }
     QTreeWidgetItem* Node(const std::string& key) { return tree_->Nodes().Item(Key(key)); }
 
     static std::vector<std::string> ChildTexts(const QTreeWidgetItem* node)

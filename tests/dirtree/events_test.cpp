@@ -18,7 +18,8 @@ TEST_F(DirtreeTest, ClickSetsPathBeforeNodeClick)
     Click(Node(Root('R')));
     Click(Node(Root('T') + "Audio"));
     EXPECT_EQ(seen,
-        (std::vector<std::string>{ Root('R') + " -> " + Root('R'), Root('T') + "Audio -> " + Root('T') + "Audio/" }));
+        (std::vector<std::string>{
+            Root('R') + " -> " + Root('R'), Root('T') + "Audio -> " + NativePath(Root('T') + "Audio/") }));
     EXPECT_EQ(clicks.count(), 2);
 }
 

@@ -7,6 +7,7 @@
 #include "dirtree_view.h"
 #include "fake_volumes.h"
 #include "file_list.h"
+#include "native_path.h"
 #include "pane.h"
 
 #include "drive_types.h"
@@ -117,7 +118,7 @@ protected:
 
     std::string Root() const { return volumes_.Root('S'); }
     // A folder's node key on drive S.
-    QString Key(const std::string& relative) const { return QString::fromStdString(Root() + relative); }
+    QString Key(const std::string& relative) const { return QString::fromStdString(NativePath(Root() + relative)); }
     panes::Pane& Pane(int index) { return window_->Pane(index); }
     QTreeWidgetItem* Node(int index, const QString& key) { return Pane(index).FolderTree->Nodes().Item(key); }
 
@@ -135,7 +136,7 @@ protected:
         Pane(index).ForceRefresh = true;
         Pane(index).SESFileRefresh();
         panes::FileList& list = *Pane(index).FileList;
-        const QModelIndex entry = list.Entry(Key(folder) + QLatin1Char('/') + QString::fromStdString(name));
+        const QModelIndex entry = list.Entry(Key(folder + "/" + name));
         ASSERT_TRUE(entry.isValid()) << name;
         list.CheckFile(entry);
     }

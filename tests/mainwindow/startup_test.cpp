@@ -8,11 +8,13 @@
 #include "startup.h"
 
 #include <QComboBox>
+#include <QDir>
 
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -52,6 +54,23 @@ TEST_F(StartUpTest, FirstStartOpensBothPanesAtTheProgramFolder)
     EXPECT_FALSE(window_->ButtonFrame->isEnabled());
     EXPECT_FALSE(window_->ConvertButton->isEnabled());
     EXPECT_EQ(window_->findChildren<mainwindow::ProgressStatus*>().size(), 0);
+}
+
+// The real window on this machine's drives: Qt names the program's folder
+// with "/" even on Windows, where the trees' keys have "\".
+TEST(ProgramFolder, FirstStartOpensBothPanesAndTheTargetThere)
+{
+    QTemporaryDir folder;
+    settings::QSettingsStore store(folder.filePath(QStringLiteral("Tandem.ini")));
+    Main window;
+    mainwindow::StartUp(window, store, platform::SystemVolumes());
+    const QString program = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    for (int pane = 1; pane <= 2; ++pane) {
+        const QTreeWidgetItem* node = window.Pane(pane).FolderTree->SelectedItem();
+        ASSERT_NE(node, nullptr) << pane;
+        EXPECT_EQ(dirtree::DirtreeNodes::Key(node), program);
+    }
+    EXPECT_EQ(window.TargetTextBox->text(), program);
 }
 
 TEST_F(StartUpTest, RemembersTheWindowAsItWasLeft)

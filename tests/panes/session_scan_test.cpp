@@ -5,13 +5,17 @@
 
 #include "errors.h"
 #include "folder_listing.h"
+#include "native_path.h"
+#include "paths.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <random>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 namespace tandem::panes {
 namespace {
@@ -65,7 +69,10 @@ protected:
     }
 
     QString top() const { return QString::fromStdString((root_ / "Top").string()); }
-    QString folder(const char* relative) const { return QString::fromStdString((root_ / relative).string()) + '/'; }
+    QString folder(const char* relative) const
+    {
+        return QString::fromStdString(test::NativePath((root_ / relative).string() + "/"));
+    }
 
     // The names of a folder's entries as the file system lists them.
     static std::vector<std::string> listingOrder(const fs::path& folder)
@@ -124,7 +131,7 @@ TEST_F(SessionScanTest, OwnFilesFirstThenSubfoldersDepthFirstInListingOrder)
 
 TEST_F(SessionScanTest, WithoutSubfoldersAndWithATrailingSeparator)
 {
-    FullDirFileList(list_, window_, top() + '/', QStringLiteral("*.sesx"), false);
+    FullDirFileList(list_, window_, top() + QLatin1Char(platform::PathSeparator), QStringLiteral("*.sesx"), false);
     EXPECT_EQ(list_.Count(), 3);
     for (int i = 0; i < list_.Count(); ++i)
         EXPECT_EQ(list_.At(i).data().toString(), folder("Top"));
@@ -150,11 +157,22 @@ TEST_F(SessionScanTest, SecondScanIntoTheSameListAddsNothing)
 
 TEST_F(SessionScanTest, LinkedFoldersAreNotEntered)
 {
-    fs::create_directory_symlink(root_ / "Top", root_ / "Top" / "B" / "loop");
+    // Windows lets only some users make links, and Wine none.
+    std::error_code error;
+    fs::create_directory_symlink(root_ / "Top", root_ / "Top" / "B" / "loop", error);
+    if (error)
+        GTEST_SKIP() << "no link can be made here: " << error.message();
     FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), true);
     EXPECT_EQ(list_.Count(), 6);
 }
 
+#ifdef _WIN32
+// Windows closes a folder with its access list, which Wine does not enforce.
+class NotRoot {
+public:
+    bool Possible() const { return false; }
+};
+#else
 // Root reads every folder, so as root the scan runs as nobody for a while.
 class NotRoot {
 public:
@@ -172,6 +190,7 @@ public:
 private:
     bool switched_;
 };
+#endif
 
 TEST_F(SessionScanTest, UnreadableFoldersAreCollectedAndTheWalkGoesOn)
 {
@@ -182,7 +201,7 @@ TEST_F(SessionScanTest, UnreadableFoldersAreCollectedAndTheWalkGoesOn)
     {
         NotRoot user;
         if (!user.Possible())
-            GTEST_SKIP() << "cannot leave root to meet a closed folder";
+            GTEST_SKIP() << "no closed folder can be made here";
         outcome = FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), true);
     }
     EXPECT_TRUE(prompt.Shown().empty());
@@ -200,7 +219,7 @@ TEST_F(SessionScanTest, MissingTopFolderAndUnreadableFile)
     EXPECT_EQ(list_.Count(), 0);
 
     const auto vanishing = [](const std::string& path, platform::FileFacts& facts) {
-        if (path.size() >= 7 && path.compare(path.size() - 7, 7, "/y.sesx") == 0)
+        if (platform::GetFileName(path) == "y.sesx")
             return platform::ErrorNumber::FileNotFound;
         return platform::ReadFileFacts(path, facts);
     };
