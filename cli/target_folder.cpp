@@ -11,7 +11,7 @@ std::string TargetFolder(const std::string& given, const std::string& firstPath)
 {
     std::string folder = given.empty() ? platform::FolderOfPath(firstPath) : given;
     if (folder.empty())
-        folder = ".";
+        folder.assign(1, '.');
     std::error_code error;
     const auto absolute = std::filesystem::absolute(std::filesystem::u8path(folder), error);
     if (error)

@@ -46,68 +46,6 @@ protected:
     int pagesOpened_ = 0;
 };
 
-TEST_F(AboutTest, Texts)
-{
-    EXPECT_EQ(about_->objectName(), QStringLiteral("About"));
-    EXPECT_TRUE(about_->isModal());
-    EXPECT_EQ(Label("ApplicationName")->text(), QStringLiteral("Tandem"));
-    EXPECT_EQ(Label("Version")->text(),
-        mainwindow::VersionText(TANDEM_VERSION_MAJOR, TANDEM_VERSION_MINOR, TANDEM_VERSION_PATCH));
-    EXPECT_EQ(Label("Copyright")->text(),
-        QStringLiteral("Copyright \u00A9 %1 The Tandem developers").arg(QDate::currentDate().year()));
-    EXPECT_TRUE(Label("Disclaimer")->wordWrap());
-    EXPECT_TRUE(Label("Disclaimer")->text().contains(QStringLiteral("without warranty")));
-    EXPECT_FALSE(Label("Label1")->text().isEmpty());
-    EXPECT_EQ(Label("DonateLabel0")->text(), QStringLiteral("Donation via our web site: "));
-    EXPECT_EQ(Label("DonateLabel1")->text(), QString::fromLatin1(mainwindow::WebPageAddress));
-    EXPECT_FALSE(Label("ApplicationIcon")->pixmap().isNull());
-    EXPECT_FALSE(Label("FlagIcon")->pixmap().isNull());
-    EXPECT_TRUE(Label("ClickLabel")->text().isEmpty());
-}
-
-TEST_F(AboutTest, EverythingFitsInTheBox)
-{
-    EXPECT_EQ(about_->minimumSize(), about_->maximumSize());
-    const QRect client = about_->rect();
-    for (const QLabel* label : about_->findChildren<QLabel*>()) {
-        const std::string name = label->objectName().toStdString();
-        EXPECT_TRUE(client.contains(label->geometry())) << name;
-        if (!label->wordWrap()) {
-            EXPECT_LE(label->sizeHint().width(), label->width()) << name;
-            EXPECT_LE(label->sizeHint().height(), label->height()) << name;
-        }
-    }
-    const QLabel* disclaimer = Label("Disclaimer");
-    EXPECT_GE(disclaimer->height(), disclaimer->heightForWidth(disclaimer->width()));
-}
-
-TEST_F(AboutTest, DonationLineCentredBelowTheDisclaimer)
-{
-    const QLabel* disclaimer = Label("Disclaimer");
-    const QLabel* donate = Label("DonateLabel0");
-    const QLabel* address = Label("DonateLabel1");
-    EXPECT_EQ(donate->size(), donate->sizeHint());
-    EXPECT_EQ(address->size(), address->sizeHint());
-    EXPECT_EQ(donate->y(), disclaimer->y() + disclaimer->height());
-    EXPECT_EQ(address->y(), donate->y());
-    EXPECT_EQ(donate->x(), (about_->width() - (donate->width() + address->width())) / 2);
-    EXPECT_EQ(address->x(), donate->x() + donate->width());
-}
-
-TEST_F(AboutTest, OnlyTheAddressIsClickable)
-{
-    const QLabel* clickLabel = Label("ClickLabel");
-    EXPECT_EQ(clickLabel->geometry(), about_->rect());
-    EXPECT_EQ(clickLabel->frameShape(), QFrame::NoFrame);
-    EXPECT_EQ(clickLabel->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(Label("DonateLabel1")->cursor().shape(), Qt::PointingHandCursor);
-    for (const QLabel* label : about_->findChildren<QLabel*>()) {
-        const QPoint centre = label->mapTo(about_.get(), label->rect().center());
-        const QWidget* expected = label->objectName() == QStringLiteral("DonateLabel1") ? label : clickLabel;
-        EXPECT_EQ(about_->childAt(centre), expected) << label->objectName().toStdString();
-    }
-}
-
 TEST_F(AboutTest, ClickingTheAddressOpensThePageAndKeepsTheBox)
 {
     ClickOn(Label("DonateLabel1"));
