@@ -15,6 +15,22 @@ std::string sampleRateExplanation(
         "The clips of File 2 will be placed at the wrong times in the combined session.";
 }
 
+// Each names the file or folder it concerns on a line of its own.
+platform::Message readFailureMessage(const AppendOutcome& outcome)
+{
+    return { platform::Message::Icon::Critical, errorTitle(outcome.errorNumber),
+        "Attempting to open SESX session file\n" + outcome.description + "\n" + outcome.failedPath };
+}
+
+platform::Message writeFailureMessage(const AppendOutcome& outcome)
+{
+    if (outcome.errorNumber == platform::ErrorNumber::PermissionDenied)
+        return { platform::Message::Icon::Critical, errorTitle(outcome.errorNumber),
+            "Error Writing to File '" + outcome.failedPath + "'.  \n" + outcome.description + "\n\nFile may be in use" };
+    return { platform::Message::Icon::Critical, errorTitle(outcome.errorNumber),
+        "Error\n" + outcome.description + "\n" + outcome.failedPath };
+}
+
 } // namespace
 
 platform::Message CompletionMessage(
@@ -22,21 +38,6 @@ platform::Message CompletionMessage(
 {
     return { platform::Message::Icon::Information, "Process completed...",
         secondPath + "\r\n appended to \r\n" + firstPath + "\r\n\r\nThe new file is called \r\n\r\n" + outputPath };
-}
-
-platform::Message ReadFailureMessage(int errorNumber, const std::string& path)
-{
-    return { platform::Message::Icon::Critical, errorTitle(errorNumber),
-        "Attempting to open SESX session file\n" + platform::ErrorDescription(errorNumber) + "\n" + path };
-}
-
-platform::Message WriteFailureMessage(int errorNumber, const std::string& path)
-{
-    const std::string description = platform::ErrorDescription(errorNumber);
-    if (errorNumber == platform::ErrorNumber::PermissionDenied)
-        return { platform::Message::Icon::Critical, errorTitle(errorNumber),
-            "Error Writing to File '" + path + "'.  \n" + description + "\n\nFile may be in use" };
-    return { platform::Message::Icon::Critical, errorTitle(errorNumber), "Error\n" + description + "\n" + path };
 }
 
 platform::Message SampleRateQuestion(const std::string& firstRate, const std::string& secondRate)
@@ -60,8 +61,8 @@ platform::Message OutcomeMessage(const AppendOutcome& outcome)
     if (outcome.succeeded)
         return CompletionMessage(outcome.firstPath, outcome.secondPath, outcome.outputPath);
     if (outcome.phase == Phase::Read)
-        return ReadFailureMessage(outcome.errorNumber, outcome.failedPath);
-    return WriteFailureMessage(outcome.errorNumber, outcome.failedPath);
+        return readFailureMessage(outcome);
+    return writeFailureMessage(outcome);
 }
 
 } // namespace tandem::engine

@@ -12,9 +12,6 @@ namespace tandem::engine {
 // line prints them.
 platform::Message CompletionMessage(
     const std::string& firstPath, const std::string& secondPath, const std::string& outputPath);
-// Each names the file or folder it concerns on a line of its own.
-platform::Message ReadFailureMessage(int errorNumber, const std::string& path);
-platform::Message WriteFailureMessage(int errorNumber, const std::string& path);
 
 // Asked before combining sessions that run at different sample rates; No
 // is the default and ends the command.
@@ -22,7 +19,8 @@ platform::Message SampleRateQuestion(const std::string& firstRate, const std::st
 // The command line's refusal of such a pair, one sentence a line.
 std::string SampleRateRefusal(const std::string& firstRate, const std::string& secondRate);
 
-// The completion message on success, else the failure message of the phase.
+// The completion message on success, else the failure message of the phase,
+// which names the file or folder concerned on a line of its own.
 platform::Message OutcomeMessage(const AppendOutcome& outcome);
 
 } // namespace tandem::engine

@@ -1,5 +1,7 @@
+#include "merge_test_support.h"
 #include "placement_time.h"
 #include "relative_paths.h"
+#include "session_tracks.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +48,8 @@ TEST(Placement, TimesAsTyped)
     EXPECT_DOUBLE_EQ(ParsePlacementTime("2:03.5")->seconds, 123.5);
     EXPECT_DOUBLE_EQ(ParsePlacementTime("3.25")->seconds, 3.25);
     EXPECT_FALSE(ParsePlacementTime("3.25")->samples);
-    for (const char* wrong : { "", "1:60", "1:60:00", "1:2:3:4", "abc", "-5", "1.2.3", "1::2" })
+    EXPECT_DOUBLE_EQ(ParsePlacementTime("999999999:00")->seconds, 59999999940);
+    for (const char* wrong : { "", "1:60", "1:60:00", "1:2:3:4", "abc", "-5", "1.2.3", "1::2", "1000000000:00" })
         EXPECT_FALSE(ParsePlacementTime(wrong)) << wrong;
     EXPECT_EQ(ParseGapSeconds(".5"), 0.5);
     for (const char* wrong : { "", ".", "-1", "1.2.3", "2s" })
@@ -55,6 +58,28 @@ TEST(Placement, TimesAsTyped)
     // is infinite (and the merge says it is too large).
     EXPECT_EQ(ParsePlacementTime("0." + std::string(400, '0') + "1")->seconds, 0);
     EXPECT_EQ(ParseGapSeconds(std::string(400, '9')), HUGE_VAL);
+}
+
+// What the track chooser lists: audio and bus tracks in file order, named
+// as a user reads them; video and master tracks are not offered.
+TEST(SessionTracks, ListedAsAUserPicksThem)
+{
+    test::TempDir dir;
+    const std::string path = dir.Write("Two.sesx",
+        test::Session({ "<tracks>", "<videoTrack id=\"9\">", "<name>Picture</name>", "</videoTrack>",
+            "<audioTrack id=\"10001\" index=\"1\">", "<trackParameters>", "<name>Drums &amp; &lt;Bass&gt;</name>",
+            "</trackParameters>", "</audioTrack>", "<busTrack id=\"10002\" index=\"2\">", "<name>Mix</name>",
+            "</busTrack>", "<audioTrack id=\"10003\" index=\"3\">", "</audioTrack>",
+            "<masterTrack id=\"10000\" index=\"4\">", "<name>Master</name>", "</masterTrack>", "</tracks>" }));
+    const auto tracks = ListSessionTracks(path);
+    ASSERT_EQ(tracks.size(), 3u);
+    const SessionTrack expected[] = { { 1, false, "Drums & <Bass>" }, { 2, true, "Mix" }, { 3, false, "" } };
+    for (std::size_t i = 0; i < tracks.size(); ++i) {
+        EXPECT_EQ(tracks[i].position, expected[i].position) << i;
+        EXPECT_EQ(tracks[i].bus, expected[i].bus) << i;
+        EXPECT_EQ(tracks[i].name, expected[i].name) << i;
+    }
+    EXPECT_TRUE(ListSessionTracks(dir.Path("missing.sesx")).empty());
 }
 
 } // namespace

@@ -16,7 +16,8 @@ namespace fs = std::filesystem;
 // expected.sesx, the combined session checked by hand line by line, or
 // "fails" with the error number the merge must fail with, writing nothing.
 // An "options" file asks for more than the classic merge: "after SECONDS",
-// "at SECONDS", "at-samples N", "tracks N N ...".
+// "at SECONDS", "at-samples N", "tracks N N ...", "relative-to-target" (the
+// sessions lie in folders "one" and "two" and the result goes to "mix").
 AppendOptions optionsOf(const fs::path& file)
 {
     AppendOptions options;
@@ -36,6 +37,8 @@ AppendOptions optionsOf(const fs::path& file)
             options.tracks.emplace();
             for (int position; words >> position;)
                 options.tracks->push_back(position);
+        } else if (word == "relative-to-target") {
+            options.rewriteRelativePaths = true;
         }
     }
     return options;
@@ -47,8 +50,20 @@ TEST_P(GoldenTest, CombinedSessionMatchesByteForByte)
 {
     const fs::path folder = fs::path(TANDEM_GOLDEN_DIR) / GetParam();
     test::TempDir target;
-    const auto outcome = AppendSession(
-        (folder / "One.sesx").string(), (folder / "Two.sesx").string(), target.Path(), optionsOf(folder / "options"));
+    const AppendOptions options = optionsOf(folder / "options");
+    fs::path one = folder / "One.sesx";
+    fs::path two = folder / "Two.sesx";
+    if (options.rewriteRelativePaths) {
+        const fs::path top = target.path();
+        for (const char* name : { "one", "two", "mix" })
+            fs::create_directory(top / name);
+        fs::copy_file(one, top / "one" / "One.sesx");
+        fs::copy_file(two, top / "two" / "Two.sesx");
+        one = top / "one" / "One.sesx";
+        two = top / "two" / "Two.sesx";
+    }
+    const std::string targetFolder = options.rewriteRelativePaths ? target.Path("mix") : target.Path();
+    const auto outcome = AppendSession(one.string(), two.string(), targetFolder, options);
     if (fs::exists(folder / "fails")) {
         EXPECT_FALSE(outcome.succeeded);
         EXPECT_EQ(std::to_string(outcome.errorNumber) + "\n", test::ReadFile(folder / "fails"));
@@ -56,7 +71,7 @@ TEST_P(GoldenTest, CombinedSessionMatchesByteForByte)
         return;
     }
     ASSERT_TRUE(outcome.succeeded) << outcome.description;
-    EXPECT_EQ(outcome.outputPath, target.Path("One + Two.sesx"));
+    EXPECT_EQ(outcome.outputPath, (fs::path(targetFolder) / "One + Two.sesx").string());
     const std::string expected = test::ReadFile(folder / "expected.sesx");
     const auto actualLines = test::OutputLines(test::ReadFile(outcome.outputPath));
     const auto expectedLines = test::OutputLines(expected);
