@@ -36,12 +36,12 @@ TEST_F(TandemAppendTest, WritesNextToTheFirstSessionOrIntoTheTargetAndPrintsTheP
     EXPECT_EQ(result.exitCode, 0) << result.err;
     const std::string expected = path("in/First + Second.sesx");
     EXPECT_EQ(result.out, expected + "\n");
-    EXPECT_EQ(readAll(expected),
+    EXPECT_EQ(ReadFile(expected),
         "<?xml?>\r\n<tracks>\r\n<audioTrack id=\"10001\" index=\"2\">\r\n</audioTrack>\r\n"
         "<masterTrack id=\"10000\" index=\"3\">\r\n</masterTrack>\r\n</tracks>\r\n\r\n");
     const ToolRun target = run("--target " + quoted("out") + " " + pair());
     EXPECT_EQ(target.out, path("out/First + Second.sesx") + "\n");
-    EXPECT_EQ(readAll(path("out/First + Second.sesx")), readAll(expected));
+    EXPECT_EQ(ReadFile(path("out/First + Second.sesx")), ReadFile(expected));
 }
 
 // Failures: the exit status, the message with the file it concerns on a
@@ -62,12 +62,12 @@ TEST_P(FailureTest, ExitsWithTheMessageAndLeavesNothing)
     const auto options = GetParam().prepare(*this);
     if (!options)
         GTEST_SKIP() << "the row cannot be made here";
-    const auto before = entries(dir_ / "out");
+    const auto before = entries("out");
     const ToolRun result = run(*options);
     EXPECT_EQ(result.exitCode, GetParam().exitCode) << result.err;
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, GetParam().message(*this));
-    EXPECT_EQ(entries(dir_ / "out"), before);
+    EXPECT_EQ(entries("out"), before);
 }
 
 std::vector<FailureRow> failureRows()
@@ -163,7 +163,7 @@ TEST_F(TandemAppendTest, AnUnprintablePathIsAFailure)
     const std::string command = "\"" TANDEM_APPEND_PATH "\" " + pair() + " > /dev/full 2> " + quoted("stderr");
     const int status = std::system(command.c_str());
     EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
-    EXPECT_NE(readAll(path("stderr")).find("could not print the new file's path"), std::string::npos);
+    EXPECT_NE(ReadFile(path("stderr")).find("could not print the new file's path"), std::string::npos);
 }
 
 // A file name is bytes here; Windows names are UTF-16 and cannot hold these.
@@ -215,7 +215,7 @@ TEST_F(TandemAppendTest, CutSessionsAreNamedByTheCheck)
     for (const std::string pairName : { "podcast", "video-crlf-tabs" }) {
         const fs::path folder = fs::path(TANDEM_GOLDEN_DIR) / pairName;
         for (const std::string cutName : { "One.sesx", "Two.sesx" }) {
-            const std::string text = readAll(folder / cutName);
+            const std::string text = ReadFile(folder / cutName);
             for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
                 std::string line = text.substr(start, end - start);
                 line.erase(0, line.find_first_not_of(" \t"));
@@ -224,8 +224,8 @@ TEST_F(TandemAppendTest, CutSessionsAreNamedByTheCheck)
                     continue;
                 SCOPED_TRACE(pairName + "/" + cutName + " cut after byte " + std::to_string(end + 1));
                 const bool first = cutName == "One.sesx";
-                write("in/One.sesx", first ? text.substr(0, end + 1) : readAll(folder / "One.sesx"));
-                write("in/Two.sesx", first ? readAll(folder / "Two.sesx") : text.substr(0, end + 1));
+                write("in/One.sesx", first ? text.substr(0, end + 1) : ReadFile(folder / "One.sesx"));
+                write("in/Two.sesx", first ? ReadFile(folder / "Two.sesx") : text.substr(0, end + 1));
                 fs::remove(path("out/One + Two.sesx"));
                 const ToolRun result = run(
                     "--force --target " + quoted("out") + " " + quoted("in/One.sesx") + " " + quoted("in/Two.sesx"));
@@ -234,7 +234,7 @@ TEST_F(TandemAppendTest, CutSessionsAreNamedByTheCheck)
                     result.err.find(std::string(first ? "File 1" : "File 2") + " is not well-formed XML at line "),
                     std::string::npos)
                     << result.err;
-                EXPECT_EQ(entries(dir_ / "out"), std::vector<std::string>{ "One + Two.sesx" });
+                EXPECT_EQ(entries("out"), std::vector<std::string>{ "One + Two.sesx" });
                 ++cuts;
             }
         }

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "temp_dir.h"
+
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -26,31 +24,12 @@ struct ToolRun {
     std::string err;
 };
 
-inline std::string readAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // What the tool printed, with the line ends a Windows console adds taken out.
 inline std::string textOf(const fs::path& path)
 {
-    std::string text = readAll(path);
+    std::string text = ReadFile(path);
     text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
     return text;
-}
-
-// The names in a folder, sorted.
-inline std::vector<std::string> entries(const fs::path& folder)
-{
-    std::vector<std::string> names;
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folder, error))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 // Runs the real command-line tools in a folder of their own, with in/ and
@@ -59,7 +38,6 @@ class ToolTest : public testing::Test {
 public:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() / ("tandem-cli-" + std::to_string(std::random_device{}()));
         fs::create_directories(dir_ / "in");
         fs::create_directories(dir_ / "out");
     }
@@ -67,17 +45,11 @@ public:
     {
         for (const auto& release : cleanups_)
             release();
-        std::error_code error;
-        fs::permissions(dir_ / "out", fs::perms::owner_all, fs::perm_options::add, error);
-        fs::remove_all(dir_, error);
     }
 
-    void write(const std::string& name, const std::string& content)
-    {
-        std::ofstream(dir_ / name, std::ios::binary) << content;
-    }
-    // `name` is written with "/"; the path has the platform's separators.
-    std::string path(const std::string& name) const { return (dir_ / fs::path(name).make_preferred()).string(); }
+    void write(const std::string& name, const std::string& content) { temp_.Write(name, content); }
+    std::string path(const std::string& name) const { return temp_.Path(name); }
+    std::vector<std::string> entries(const std::string& folder) const { return temp_.Entries(folder); }
     std::string quoted(const std::string& name) const { return "\"" + path(name) + "\""; }
     // Runs when the test is over, before the folder is removed.
     void atEnd(std::function<void()> release) { cleanups_.push_back(std::move(release)); }
@@ -100,7 +72,8 @@ public:
     std::string runAs;
 
 protected:
-    fs::path dir_;
+    TempDir temp_;
+    const fs::path dir_ = temp_.path();
     std::vector<std::function<void()>> cleanups_;
 };
 

@@ -1,5 +1,6 @@
 #include "messages.h"
 #include "sample_rate.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,8 @@ TEST(SampleRate, DifferOnlyWhenBothAreKnown)
 
 TEST(SampleRate, ReadFromFilesAndNothingFromAMissingOne)
 {
-    const auto path = std::filesystem::temp_directory_path() / "tandem-rate-test.sesx";
+    test::TempDir dir;
+    const auto path = dir.path() / "Rate.sesx";
     std::ofstream(path, std::ios::binary)
         << "\xEF\xBB\xBF<?xml?>\n<sesx version=\"1.9\">\n\n  <session sampleRate=\"32000\">\n";
     EXPECT_EQ(SessionSampleRate(path.string()), "32000");

@@ -4,12 +4,12 @@
 #include "file_system.h"
 #include "temp_files.h"
 
+#include "temp_dir.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <random>
 
 #ifndef _WIN32
 #include <csignal>
@@ -25,29 +25,12 @@ namespace fs = std::filesystem;
 
 class FileIoTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("tandem-platform-" + std::to_string(std::random_device{}()));
-        fs::create_directory(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    std::string path(const std::string& name) const { return dir_.Path(name); }
+    void write(const std::string& name, const std::string& content) const { dir_.Write(name, content); }
+    std::string read(const std::string& name) const { return dir_.Read(name); }
+    std::size_t entries() const { return dir_.Entries().size(); }
 
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    void write(const std::string& name, const std::string& content) const
-    {
-        std::ofstream(path(name), std::ios::binary) << content;
-    }
-    std::string read(const std::string& name) const
-    {
-        std::ifstream in(path(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    std::size_t entries() const
-    {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
-    }
-
-    fs::path dir_;
+    test::TempDir dir_;
 };
 
 TEST_F(FileIoTest, ReadsTheWholeFile)
@@ -70,7 +53,7 @@ TEST_F(FileIoTest, ReadsTheWholeFile)
 
 TEST_F(FileIoTest, ReadFailures)
 {
-    fs::create_directory(dir_ / "sub");
+    fs::create_directory(dir_.path() / "sub");
     FileBytes bytes;
     EXPECT_EQ(ReadWholeFile(path("missing.sesx"), bytes), ErrorNumber::FileNotFound);
     EXPECT_EQ(ReadWholeFile(path("nowhere/missing.sesx"), bytes), ErrorNumber::PathNotFound);
@@ -107,7 +90,7 @@ TEST_F(FileIoTest, CreateRefusals)
 {
     OutputFile file;
     EXPECT_EQ(file.Create(path("nowhere/out.sesx")), ErrorNumber::PathNotFound);
-    fs::create_directory(dir_ / "folder.sesx");
+    fs::create_directory(dir_.path() / "folder.sesx");
     EXPECT_EQ(file.Create(path("folder.sesx")), ErrorNumber::PathFileAccessError);
     write("locked.sesx", "keep");
     fs::permissions(path("locked.sesx"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -211,7 +194,7 @@ TEST_F(FileIoTest, SizeAndCreationTimeOfANewFile)
 TEST_F(FileIoTest, FolderExists)
 {
     write("file", "x");
-    EXPECT_TRUE(FolderExists(dir_.string()));
+    EXPECT_TRUE(FolderExists(dir_.Path()));
     EXPECT_FALSE(FolderExists(path("file")));
     EXPECT_FALSE(FolderExists(path("missing")));
     EXPECT_FALSE(FolderExists(""));

@@ -1,12 +1,11 @@
 #include "fake_volumes.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -21,18 +20,15 @@ class VolumesTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        base_ = fs::temp_directory_path() / ("tandem-volumes-" + std::to_string(std::random_device{}()));
         fs::create_directories(base_ / "sys" / "media" / "usb");
         fs::create_directories(base_ / "sys" / "home");
         volumes_.AddDrive('C', base_ / "sys", DriveTypes::Fixed);
         volumes_.AddDrive('D', base_ / "sys" / "media" / "usb", DriveTypes::Removable);
     }
-    void TearDown() override { fs::remove_all(base_); }
+    std::string path(const std::string& tail) const { return dir_.Path(tail); }
 
-    // `tail` is written with "/"; the path has the platform's separators.
-    std::string path(const std::string& tail) const { return (base_ / fs::path(tail).make_preferred()).string(); }
-
-    fs::path base_;
+    test::TempDir dir_;
+    const fs::path base_ = dir_.path();
     test::FakeVolumes volumes_;
 };
 
@@ -68,7 +64,7 @@ TEST_F(VolumesTest, FolderListingGivesAttributesAndStopsWhenAsked)
 {
     fs::create_directory(base_ / "sys" / ".cache");
     makeHidden(base_ / "sys" / ".cache");
-    std::ofstream(base_ / "sys" / "notes.txt") << "x";
+    dir_.Write("sys/notes.txt", "x");
     std::map<std::string, FolderEntry> entries;
     EXPECT_TRUE(ListFolder(path("sys"), [&](const FolderEntry& entry) {
         entries[entry.name] = entry;

@@ -1,10 +1,10 @@
 #include "findings_report.h"
 #include "media_check.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace tandem::verify {
 namespace {
@@ -55,17 +55,16 @@ TEST(CompletionWithCheck, ProblemsFollowOneALineMostImportantFirst)
 // from the combined session's folder; a warning names the others.
 TEST(MissingMedia, NamesWhatNeitherPathFinds)
 {
-    const auto folder = std::filesystem::temp_directory_path() /
-        ("tandem-media-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    test::TempDir dir;
+    const auto folder = dir.path();
     std::filesystem::create_directories(folder / "out");
-    std::ofstream(folder / "near.wav") << "x";
-    std::ofstream(folder / "far & wide.wav") << "x";
+    dir.Write("near.wav", "x");
+    dir.Write("far & wide.wav", "x");
     const std::string combined = (folder / "out" / "Mix.sesx").string();
     const std::vector<MediaPaths> media{ { "", "../near.wav" },
         { (folder / "far &amp; wide.wav").string(), "gone.wav" }, { "", "..\\lost.wav" }, { "/nowhere/x.wav", "" } };
     EXPECT_EQ(MissingMedia(combined, media, 1),
         std::vector<std::string>{ "2 media files of File 2 cannot be found: lost.wav, x.wav." });
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace

@@ -2,13 +2,11 @@
 
 #include "append_session.h"
 #include "errors.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 
 namespace tandem::verify {
 
@@ -202,41 +200,26 @@ TEST(CheckLines, StartTagsSpanningLinesAreReportedWhereTheyOpen)
 
 class CheckFileTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("tandem-check-" + std::to_string(std::random_device{}()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    static std::string readAll(const fs::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    fs::path dir_;
+    test::TempDir dir_;
 };
 
 TEST_F(CheckFileTest, LeavesTheFileAsItWas)
 {
     const std::string text = session("<audioTrack id=\"10001\" index=\"1\">\n</audioTrack>\n<busTrack id=\"10001\">\n"
                                      "</busTrack>\n");
-    const fs::path file = dir_ / "Mix.sesx";
-    std::ofstream(file, std::ios::binary) << text;
-    const CheckResult result = CheckSessionFile(file.string());
+    const CheckResult result = CheckSessionFile(dir_.Write("Mix.sesx", text));
     EXPECT_EQ(result.errorNumber, 0);
     EXPECT_EQ(result.findings.size(), 1u);
-    EXPECT_EQ(readAll(file), text);
+    EXPECT_EQ(dir_.Read("Mix.sesx"), text);
 }
 
 TEST_F(CheckFileTest, UnreadableFilesGiveTheErrorNotFindings)
 {
-    const CheckResult missing = CheckSessionFile((dir_ / "missing.sesx").string());
+    const CheckResult missing = CheckSessionFile(dir_.Path("missing.sesx"));
     EXPECT_EQ(missing.errorNumber, platform::ErrorNumber::FileNotFound);
     EXPECT_EQ(missing.description, platform::ErrorDescription(platform::ErrorNumber::FileNotFound));
     EXPECT_TRUE(missing.findings.empty());
-    const CheckResult folder = CheckSessionFile(dir_.string());
+    const CheckResult folder = CheckSessionFile(dir_.Path());
     EXPECT_NE(folder.errorNumber, 0);
 }
 
@@ -249,7 +232,7 @@ TEST_F(CheckFileTest, CombinedGoldenPairsAreClean)
         for (const auto& [first, second] : { std::pair{ "One.sesx", "Two.sesx" }, { "Two.sesx", "One.sesx" } }) {
             EXPECT_TRUE(CheckSessionFile((folder / first).string()).findings.empty()) << pair << "/" << first;
             const engine::AppendOutcome outcome =
-                engine::AppendSession((folder / first).string(), (folder / second).string(), dir_.string() + "/");
+                engine::AppendSession((folder / first).string(), (folder / second).string(), dir_.Path() + "/");
             ASSERT_TRUE(outcome.succeeded) << outcome.description;
             const CheckResult check = CheckSessionFile(outcome.outputPath);
             EXPECT_EQ(check.errorNumber, 0);
