@@ -26,7 +26,8 @@ platform::Message writeFailureMessage(const AppendOutcome& outcome)
 {
     if (outcome.errorNumber == platform::ErrorNumber::PermissionDenied)
         return { platform::Message::Icon::Critical, errorTitle(outcome.errorNumber),
-            "Error Writing to File '" + outcome.failedPath + "'.  \n" + outcome.description + "\n\nFile may be in use" };
+            "Error Writing to File '" + outcome.failedPath + "'.  \n" + outcome.description +
+                "\n\nFile may be in use" };
     return { platform::Message::Icon::Critical, errorTitle(outcome.errorNumber),
         "Error\n" + outcome.description + "\n" + outcome.failedPath };
 }

@@ -10,30 +10,10 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 
-namespace {
-
-namespace fs = std::filesystem;
 using tandem::fuzz::Require;
-
-const tandem::fuzz::ScratchFolder& scratch()
-{
-    static const tandem::fuzz::ScratchFolder folder("check");
-    return folder;
-}
-
-std::string readAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -61,11 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             pieces.content.mixedLineEnds == whole.content.mixedLineEnds,
         "pieces count the same content as the whole text");
 
-    const fs::path file = scratch().Folder("in") / "Session.sesx";
-    tandem::fuzz::WriteFile(file, text);
-    const tandem::verify::CheckResult fromFile = tandem::verify::CheckSessionFile(file.string());
+    const std::string file = tandem::fuzz::Scratch().Write("Session.sesx", text);
+    const tandem::verify::CheckResult fromFile = tandem::verify::CheckSessionFile(file);
     Require(fromFile.errorNumber == 0, "a readable file is checked");
     Require(fromFile.findings == findings, "a file and its text give the same findings");
-    Require(readAll(file) == text, "the check leaves the file as it was");
+    Require(tandem::test::ReadFile(file) == text, "the check leaves the file as it was");
     return 0;
 }

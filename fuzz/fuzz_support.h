@@ -1,11 +1,10 @@
 #pragma once
 
+#include "temp_dir.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace tandem::fuzz {
 
@@ -21,27 +20,8 @@ struct SessionPair {
 
 SessionPair SplitSessions(const std::uint8_t* data, std::size_t size);
 
-// A folder of the fuzz target's own, made once per process and removed with
-// its content at exit. It lives in memory where the system offers a place
-// for that, because every run writes and syncs files in it.
-class ScratchFolder {
-public:
-    explicit ScratchFolder(const std::string& name);
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    // A subfolder, made when first asked for.
-    std::filesystem::path Folder(const std::string& name) const;
-
-private:
-    std::filesystem::path root_;
-};
-
-void WriteFile(const std::filesystem::path& path, std::string_view content);
-
-// Names of the entries in `folder`, sorted.
-std::vector<std::string> Entries(const std::filesystem::path& folder);
+// The fuzz target's own folder, made once per process and removed at exit.
+const test::TempDir& Scratch();
 
 // Ends the run as a finding when `condition` is false: libFuzzer keeps the
 // input that led here.

@@ -11,32 +11,21 @@
 #include <string>
 #include <vector>
 
-namespace {
-
 namespace fs = std::filesystem;
 using tandem::fuzz::Require;
-
-const tandem::fuzz::ScratchFolder& scratch()
-{
-    static const tandem::fuzz::ScratchFolder folder("merge");
-    return folder;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const auto sessions = tandem::fuzz::SplitSessions(data, size);
-    const fs::path in = scratch().Folder("in");
-    const fs::path target = scratch().Folder("target");
-    const fs::path first = in / "One.sesx";
-    const fs::path second = in / "Two.sesx";
-    tandem::fuzz::WriteFile(first, sessions.first);
-    tandem::fuzz::WriteFile(second, sessions.second);
+    const tandem::test::TempDir& scratch = tandem::fuzz::Scratch();
+    const std::string first = scratch.Write("in/One.sesx", sessions.first);
+    const std::string second = scratch.Write("in/Two.sesx", sessions.second);
+    fs::create_directories(scratch.Path("target"));
+    const fs::path target = scratch.Path("target");
 
-    const auto outcome = tandem::engine::AppendSession(first.string(), second.string(), target.string());
+    const auto outcome = tandem::engine::AppendSession(first, second, target.string());
 
-    const std::vector<std::string> left = tandem::fuzz::Entries(target);
+    const std::vector<std::string> left = scratch.Entries("target");
     if (outcome.succeeded) {
         const fs::path output = target / "One + Two.sesx";
         Require(left == std::vector<std::string>{ "One + Two.sesx" },

@@ -160,7 +160,12 @@ std::pair<char*, std::size_t> XmlScanner::Room(std::size_t minimum)
     return { buffer_.get() + end_, capacity_ - end_ };
 }
 
-void XmlScanner::Commit(std::size_t size) { end_ += size; }
+void XmlScanner::Commit(std::size_t size)
+{
+    end_ += size;
+    if (size > 0)
+        lastByte_ = buffer_[end_ - 1];
+}
 
 void XmlScanner::Append(std::string_view text)
 {
@@ -197,6 +202,21 @@ void XmlScanner::fail(const char* at, std::string text)
     error_ = XmlError{ lines_.Position(), std::move(text) };
 }
 
+// A file that ends too soon fails on the line of its last byte, which may
+// have left the buffer already, counted.
+void XmlScanner::failAtEnd(std::string text)
+{
+    if (error_)
+        return;
+    countTo(buffer_.get() + end_);
+    TextPosition at = lines_.Position();
+    if (lastByte_ == '\n')
+        --at.lf;
+    else if (lastByte_ == '\r')
+        --at.cr;
+    error_ = XmlError{ at, std::move(text) };
+}
+
 void XmlScanner::Scan(bool last)
 {
     const char* p = buffer_.get() + begin_;
@@ -226,7 +246,7 @@ void XmlScanner::Scan(bool last)
                 if (!last)
                     waiting_ = true;
                 else
-                    fail(end - 1, "the file ends inside a tag.");
+                    failAtEnd("the file ends inside a tag.");
                 break;
             }
             p = next;
@@ -259,25 +279,22 @@ void XmlScanner::Scan(bool last)
 
 void XmlScanner::finish()
 {
-    const char* const end = buffer_.get() + end_;
-    const char* const lastByte = end_ > 0 ? end - 1 : end;
     switch (mode_) {
     case Mode::CData:
-        fail(lastByte, "the file ends inside a CDATA section.");
+        failAtEnd("the file ends inside a CDATA section.");
         return;
     case Mode::Comment:
-        fail(lastByte, "the file ends inside a comment.");
+        failAtEnd("the file ends inside a comment.");
         return;
     case Mode::Instruction:
-        fail(lastByte, "the file ends inside a processing instruction.");
+        failAtEnd("the file ends inside a processing instruction.");
         return;
     case Mode::Markup:
         break;
     }
     if (!openStarts_.empty())
-        fail(lastByte,
-            "the file ends before <" + std::string(std::string_view(openNames_).substr(openStarts_.back())) +
-                "> is closed.");
+        failAtEnd("the file ends before <" + std::string(std::string_view(openNames_).substr(openStarts_.back())) +
+            "> is closed.");
     else if (place_ == Place::Prolog)
         error_ = XmlError{ TextPosition{}, "there is no root element." };
 }
@@ -574,7 +591,7 @@ const char* XmlScanner::instructionEnd(const char* p, const char* end, bool last
         }
     }
     if (last) {
-        fail(end - 1, "the file ends inside a processing instruction.");
+        failAtEnd("the file ends inside a processing instruction.");
         return end;
     }
     waiting_ = true;
@@ -672,7 +689,7 @@ const char* XmlScanner::cdata(const char* p, const char* end, bool last)
         }
     }
     if (last) {
-        fail(end - 1, "the file ends inside a CDATA section.");
+        failAtEnd("the file ends inside a CDATA section.");
         return end;
     }
     // A "]" or "]]" at the end may begin the section's end.
@@ -703,7 +720,7 @@ const char* XmlScanner::comment(const char* p, const char* end, bool last)
         }
     }
     if (last) {
-        fail(end - 1, "the file ends inside a comment.");
+        failAtEnd("the file ends inside a comment.");
         return end;
     }
     const char* keep = end;

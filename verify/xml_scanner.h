@@ -89,6 +89,7 @@ private:
     bool repeatedAttribute();
     void finish();
     void fail(const char* at, std::string text);
+    void failAtEnd(std::string text);
     void countTo(const char* at);
     void compact();
 
@@ -104,6 +105,8 @@ private:
     LineCounter lines_;
     // Whether the text before the buffer, back to its last line end, is blank.
     bool blankBeforeBuffer_ = true;
+    // The last byte of the text so far.
+    char lastByte_ = 0;
 
     bool started_ = false;
     std::size_t bomLength_ = 0;

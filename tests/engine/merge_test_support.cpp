@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace tandem::test {
 
 std::string Session(std::initializer_list<std::string_view> lines)

@@ -213,6 +213,18 @@ TEST_F(CheckFileTest, LeavesTheFileAsItWas)
     EXPECT_EQ(dir_.Read("Mix.sesx"), text);
 }
 
+// Read from a file, the end arrives in a read of its own: a file cut short
+// still fails on its last line, not on the empty one after its line end.
+TEST_F(CheckFileTest, AFileCutShortFailsOnItsLastLine)
+{
+    for (const char* text :
+        { "<sesx>\n<?pi\n", "<sesx>\n<!-- x\n", "<sesx>\n<a>\n", "<sesx>\r\n<a>\r\n", "<sesx>\r<a>\r" }) {
+        const Findings findings = CheckSessionFile(dir_.Write("Cut.sesx", text)).findings;
+        ASSERT_EQ(findings.size(), 1u) << text;
+        EXPECT_EQ(findings[0].line, 2u) << text;
+    }
+}
+
 TEST_F(CheckFileTest, UnreadableFilesGiveTheErrorNotFindings)
 {
     const CheckResult missing = CheckSessionFile(dir_.Path("missing.sesx"));
