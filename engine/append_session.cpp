@@ -8,6 +8,7 @@
 #include "writing_pass.h"
 
 #include "errors.h"
+#include "file_facts.h"
 #include "file_io.h"
 #include "file_view.h"
 #include "read_guard.h"
@@ -18,6 +19,17 @@
 namespace tandem::engine {
 
 namespace {
+
+// A text that does not split may be a file cut short while it was mapped,
+// whose missing end reads as zeros.
+int unreadableText(const platform::FileView& view, const std::string& path)
+{
+    platform::FileFacts facts;
+    if (view.Mapped() && platform::ReadFileFacts(path, facts) == 0 &&
+        static_cast<std::uint64_t>(facts.size) < view.Text().size())
+        return platform::ErrorNumber::InputPastEndOfFile;
+    return platform::ErrorNumber::InvalidFileFormat;
+}
 
 AppendOutcome failed(AppendOutcome outcome, Phase phase, int number, std::string path)
 {
@@ -70,7 +82,9 @@ AppendOutcome AppendSession(const std::string& firstPath, const std::string& sec
             return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::InputPastEndOfFile, firstPath);
         // Session 2 goes into session 1's lines; without a line break there
         // is nothing to merge into, and the combined file would be empty.
-        if (!text1 || session1.size() < 2)
+        if (!text1)
+            return failed(std::move(outcome), Phase::Read, unreadableText(view1, firstPath), firstPath);
+        if (session1.size() < 2)
             return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::InvalidFileFormat, firstPath);
         if (const int error = view2.Open(secondPath))
             return failed(std::move(outcome), Phase::Read, error, secondPath);
@@ -78,7 +92,7 @@ AppendOutcome AppendSession(const std::string& firstPath, const std::string& sec
         if (!platform::RunReading([&] { text2 = session2.Split(view2.Text()); }, unreadable))
             return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::InputPastEndOfFile, secondPath);
         if (!text2)
-            return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::InvalidFileFormat, secondPath);
+            return failed(std::move(outcome), Phase::Read, unreadableText(view2, secondPath), secondPath);
     } catch (const std::bad_alloc&) {
         return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::OutOfMemory,
             session1.size() == 0 ? firstPath : secondPath);
