@@ -63,21 +63,6 @@ TEST(Output, FileNamesTooShortAreRefused)
     EXPECT_FALSE(MakeOutputNames("/x/", "/x/b.sesx"));
 }
 
-TEST(Output, TooShortNameFailsWithoutCreatingAFile)
-{
-    TempDir dir;
-    const auto first = dir.Write("a.se", Session({ "<?xml?>", "<x/>" }));
-    const auto second = dir.Write("b.sesx", Session({ "<?xml?>" }));
-    const auto outcome = AppendSession(first, second, dir.Path());
-    EXPECT_FALSE(outcome.succeeded);
-    EXPECT_EQ(outcome.phase, Phase::Write);
-    EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::InvalidArgument);
-    const auto message = OutcomeMessage(outcome);
-    EXPECT_EQ(message.title, "Error 5");
-    EXPECT_EQ(message.text, "Error\nInvalid procedure call or argument\n" + dir.Path());
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "a.se", "b.sesx" }));
-}
-
 // Larger than the writer's buffer, and a line longer than it: every byte
 // around each flush is written once, in its place.
 TEST(Output, ASessionLargerThanTheBufferComesOutWhole)
@@ -105,16 +90,6 @@ TEST(Output, ASessionLargerThanTheBufferComesOutWhole)
         << std::mismatch(written.begin(), written.end(), expected.begin()).first - written.begin();
 }
 
-TEST(Output, ReplacesAnExistingFileAndLeavesNoTemporaryFile)
-{
-    TempDir dir;
-    dir.Write("One + Two.sesx", "old content");
-    const auto outcome = test::MergeOutcome(dir, Session({ "<?xml?>", "<a/>" }), "");
-    ASSERT_TRUE(outcome.succeeded);
-    EXPECT_EQ(dir.Read("One + Two.sesx"), "<?xml?>\r\n<a/>\r\n\r\n");
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{ "One + Two.sesx", "One.sesx", "Two.sesx" }));
-}
-
 TEST(Output, ReadOnlyTargetFileIsPermissionDeniedWithTheFileInUseText)
 {
     TempDir dir;
@@ -131,26 +106,6 @@ TEST(Output, ReadOnlyTargetFileIsPermissionDeniedWithTheFileInUseText)
     EXPECT_EQ(message.title, "Error 70");
     EXPECT_EQ(message.text, "Error Writing to File '" + existing + "'.  \nPermission denied\n\nFile may be in use");
     EXPECT_EQ(dir.Read("One + Two.sesx"), "old content");
-}
-
-TEST(Output, MissingTargetFolderIsPathNotFound)
-{
-    TempDir dir;
-    const auto first = dir.Write("One.sesx", Session({ "<?xml?>", "<a/>" }));
-    const auto outcome = AppendSession(first, first, dir.Path("missing"));
-    EXPECT_FALSE(outcome.succeeded);
-    EXPECT_EQ(outcome.phase, Phase::Write);
-    EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::PathNotFound);
-    EXPECT_EQ(OutcomeMessage(outcome).text, "Error\nPath not found\n" + outcome.outputPath);
-}
-
-TEST(Output, TargetThatIsAFolderIsRefused)
-{
-    TempDir dir;
-    std::filesystem::create_directory(dir.path() / "One + Two.sesx");
-    const auto outcome = test::MergeOutcome(dir, Session({ "<?xml?>", "<a/>" }), "");
-    EXPECT_FALSE(outcome.succeeded);
-    EXPECT_EQ(outcome.errorNumber, platform::ErrorNumber::PathFileAccessError);
 }
 
 #ifdef _WIN32
