@@ -33,7 +33,9 @@ INSTANTIATE_TEST_SUITE_P(Choices, RebaseTest,
         RebaseCase{ "/shows/ep1", "/", "./take.wav", "shows/ep1/take.wav" },
         RebaseCase{
             "/shows/ep1", "/other", "Audio\\Originals\\take.wav", "..\\shows\\ep1\\Audio\\Originals\\take.wav" },
-        RebaseCase{ "/shows/ep1", "/shows", "/media/take.wav", std::nullopt }
+        RebaseCase{ "/shows/ep1", "/shows/mix", "../music/a.wav", "../music/a.wav" },
+        RebaseCase{ "/shows/ep1", "/shows", "/media/take.wav", std::nullopt },
+        RebaseCase{ "/shows/ep1", "/shows", "C:\\media\\take.wav", std::nullopt }
 #ifdef _WIN32
         ,
         RebaseCase{ "C:\\shows", "D:\\mix", "take.wav", std::nullopt },
@@ -46,6 +48,7 @@ TEST(Placement, TimesAsTyped)
     EXPECT_EQ(ParsePlacementTime("144000")->samples, 144000);
     EXPECT_DOUBLE_EQ(ParsePlacementTime("1:02:03.500")->seconds, 3723.5);
     EXPECT_DOUBLE_EQ(ParsePlacementTime("2:03.5")->seconds, 123.5);
+    EXPECT_DOUBLE_EQ(ParsePlacementTime("1:30")->seconds, 90);
     EXPECT_DOUBLE_EQ(ParsePlacementTime("3.25")->seconds, 3.25);
     EXPECT_FALSE(ParsePlacementTime("3.25")->samples);
     EXPECT_DOUBLE_EQ(ParsePlacementTime("999999999:00")->seconds, 59999999940);
