@@ -124,6 +124,9 @@ TEST_F(FileListTest, SortsByValueKeepsTextsAndRemembersDirection)
     EXPECT_EQ(list_.header()->sortIndicatorOrder(), Qt::AscendingOrder);
     add("/r/", "d.sesx", {}, 1);
     EXPECT_FALSE(list_.header()->isSortIndicatorShown());
+    // Entries with equal keys keep their order.
+    clickHeader(FileList::Folder);
+    EXPECT_EQ(column(FileList::File), (std::vector<std::string>{ "c.sesx", "d.sesx", "b.sesx", "A.sesx" }));
 }
 
 TEST_F(FileListTest, ColumnWidthsInTwips)
