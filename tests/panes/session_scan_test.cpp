@@ -9,11 +9,12 @@
 #include "native_path.h"
 #include "paths.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #ifndef _WIN32
 #include <unistd.h>
 #endif
@@ -52,7 +53,6 @@ class SessionScanTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        root_ = fs::temp_directory_path() / ("tandem-scan-" + std::to_string(std::random_device{}()));
         for (const char* folder : { "Top/A/Deep", "Top/B", "Top/.Hidden" })
             fs::create_directories(root_ / folder);
         for (const char* file : { "Top/x.sesx", "Top/y.sesx", "Top/Mix.SESX", "Top/notes.txt", "Top/.hidden.sesx",
@@ -60,13 +60,13 @@ protected:
             std::ofstream(root_ / file) << "<?xml?>";
         std::ofstream(root_ / "Top" / "empty.sesx");
     }
+    // Folders a test closed open again, so that they can be removed.
     void TearDown() override
     {
         fs::permissions(root_ / "Top", fs::perms::owner_all, fs::perm_options::add);
         std::error_code ignored;
         for (const auto& entry : fs::recursive_directory_iterator(root_, ignored))
             fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(root_);
     }
 
     QString top() const { return QString::fromStdString((root_ / "Top").string()); }
@@ -94,7 +94,8 @@ protected:
         return result;
     }
 
-    fs::path root_;
+    QTemporaryDir temp_;
+    const fs::path root_ = fs::u8path(temp_.path().toStdString());
     ListFormats formats_{ QLocale(QLocale::English, QLocale::UnitedStates) };
     FileList list_{ formats_ };
     RecordingWindow window_;
