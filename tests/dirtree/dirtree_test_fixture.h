@@ -7,6 +7,7 @@
 
 #include "drive_types.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidgetItem>
 
@@ -15,7 +16,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <random>
 
 namespace tandem::test {
 
@@ -33,7 +33,6 @@ class DirtreeTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        base_ = fs::temp_directory_path() / ("tandem-dirtree-" + std::to_string(std::random_device{}()));
         for (const char* folder : { "t/Audio/Sessions", "t/Audio/.git", "t/Empty", "t/OnlyHidden/Secret", "t/HiddenTop",
                  "t/recycled", "t/MyRecycled/Sub", "t/.config", "r/Disc/Track", "e", "n/Share" })
             fs::create_directories(base_ / folder);
@@ -48,12 +47,6 @@ protected:
         tree_ = std::make_unique<Dirtree>(volumes_);
         tree_->resize(500, 700);
         tree_->show();
-    }
-
-    void TearDown() override
-    {
-        tree_.reset();
-        fs::remove_all(base_);
     }
 
     std::string Root(char letter) const { return volumes_.Root(letter); }
@@ -82,7 +75,8 @@ protected:
         QTest::mouseClick(view.viewport(), button, {}, view.visualItemRect(node).center());
     }
 
-    fs::path base_;
+    QTemporaryDir temp_;
+    const fs::path base_ = fs::u8path(temp_.path().toStdString());
     FakeVolumes volumes_;
     std::unique_ptr<Dirtree> tree_;
 };

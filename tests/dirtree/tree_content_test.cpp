@@ -9,12 +9,6 @@ namespace {
 using Texts = std::vector<std::string>;
 const std::string placeholder = "~CustomTree~";
 
-TEST_F(DirtreeTest, StartsWithTheCurrentDriveAndFolder)
-{
-    EXPECT_EQ(tree_->Path().toStdString(), Root('T') + "Audio");
-    EXPECT_EQ(TopTexts(), Texts{ Root('T') + " [TESTVOL]" });
-}
-
 TEST_F(DirtreeTest, DrivesAreNamedByRootAndLabel)
 {
     tree_->setDriveLetters(QStringLiteral("tren"));
@@ -31,8 +25,10 @@ TEST_F(DirtreeTest, DrivesAreNamedByRootAndLabel)
     EXPECT_EQ(ChildTexts(Node(Root('N'))), Texts{ "Share" });
 }
 
-TEST_F(DirtreeTest, ListsVisibleFoldersWithPlaceholdersWhereSubfoldersWait)
+TEST_F(DirtreeTest, StartsWithTheCurrentDriveAndListsVisibleFoldersWithPlaceholdersWhereSubfoldersWait)
 {
+    EXPECT_EQ(tree_->Path().toStdString(), Root('T') + "Audio");
+    EXPECT_EQ(TopTexts(), Texts{ Root('T') + " [TESTVOL]" });
     QTreeWidgetItem* drive = Node(Root('T'));
     EXPECT_EQ(ChildTexts(drive), (Texts{ "Audio", "Empty", "MyRecycled", "OnlyHidden", "recycled" }));
     EXPECT_EQ(ChildTexts(Node(Root('T') + "Audio")), Texts{ placeholder });
@@ -89,10 +85,7 @@ TEST_F(DirtreeTest, FoldersLoadOnExpandAndUnloadOnCollapse)
     EXPECT_EQ(Node(Root('T') + "Audio/Sessions"), nullptr);
     audio->setExpanded(true);
     EXPECT_EQ(ChildTexts(audio), (Texts{ "Added", "Sessions" }));
-}
-
-TEST_F(DirtreeTest, CollapsingAFixedDriveKeepsItsFolders)
-{
+    // A fixed drive keeps its folders when collapsed.
     QTreeWidgetItem* drive = Node(Root('T'));
     drive->setExpanded(true);
     drive->setExpanded(false);
@@ -129,31 +122,32 @@ TEST_F(DirtreeTest, DrivesOnly)
     EXPECT_EQ(tree_->Nodes().Count(), 2);
 }
 
-TEST_F(DirtreeTest, BadLetterFallsBackToTheCurrentDrive)
+// A letter given twice shows its drive once; a letter without a drive is
+// reported and gives the current drive; no letters give no tree, silently.
+TEST_F(DirtreeTest, LettersAreCheckedAndEachDriveShownOnce)
 {
-    ScriptedPrompt prompt;
-    tree_->setDriveLetters(QStringLiteral("RQE"));
-    ASSERT_EQ(prompt.Shown().size(), 1u);
-    EXPECT_EQ(prompt.Shown()[0].icon, platform::Message::Icon::Critical);
-    EXPECT_EQ(prompt.Shown()[0].title, "Error");
-    EXPECT_EQ(prompt.Shown()[0].text, "Invalid Drive Specification - Cannot Find Drive Q");
-    EXPECT_EQ(tree_->DriveLetters(), QStringLiteral("T"));
-    EXPECT_EQ(TopTexts(), Texts{ Root('T') + " [TESTVOL]" });
-}
-
-TEST_F(DirtreeTest, EmptyLettersGiveAnEmptyTreeWithoutAMessage)
-{
-    ScriptedPrompt prompt;
-    tree_->setDriveLetters(QString());
-    EXPECT_TRUE(prompt.Shown().empty());
+    struct Case {
+        const char* letters;
+        const char* kept;
+        const char* message;
+    };
+    for (const Case& each : { Case{ "TtT", "T", nullptr },
+             Case{ "RQE", "T", "Invalid Drive Specification - Cannot Find Drive Q" }, Case{ "", "", nullptr } }) {
+        ScriptedPrompt prompt;
+        tree_->setDriveLetters(QLatin1String(each.letters));
+        EXPECT_EQ(tree_->DriveLetters(), QLatin1String(each.kept));
+        ASSERT_EQ(prompt.Shown().size(), each.message ? 1u : 0u) << each.letters;
+        if (each.message) {
+            EXPECT_EQ(prompt.Shown()[0].icon, platform::Message::Icon::Critical);
+            EXPECT_EQ(prompt.Shown()[0].title, "Error");
+            EXPECT_EQ(prompt.Shown()[0].text, each.message);
+        }
+        if (*each.kept) {
+            EXPECT_EQ(TopTexts(), Texts{ Root('T') + " [TESTVOL]" });
+            EXPECT_EQ(ChildTexts(Node(Root('T'))).size(), 5u);
+        }
+    }
     EXPECT_EQ(tree_->Nodes().Count(), 0);
-}
-
-TEST_F(DirtreeTest, RepeatedLettersShowTheDriveOnce)
-{
-    tree_->setDriveLetters(QStringLiteral("TtT"));
-    EXPECT_EQ(TopTexts().size(), 1u);
-    EXPECT_EQ(ChildTexts(Node(Root('T'))).size(), 5u);
 }
 
 TEST_F(DirtreeTest, ReadingDriveLettersRebuildsTheTree)

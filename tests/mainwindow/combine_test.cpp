@@ -113,66 +113,68 @@ TEST_F(CombineTest, IntoFile1sFolder)
     EXPECT_EQ(FileNames(1), (std::vector<std::string>{ "one.sesx", "two.sesx" }));
 }
 
-TEST_F(CombineTest, IntoFile2sFolder)
+// Every question on the way, answered or left at its default: nothing is
+// written, or replaced, unless each is answered Yes; the combined session
+// goes to the chosen folder.
+TEST_F(CombineTest, TheAnswersDecideWhatIsWrittenWhere)
 {
-    ScriptedPrompt prompt;
-    prompt.Answer(Answer::Yes);
-    window_->TargetOption[1]->setChecked(true);
-    window_->ConvertButtonClick();
-    EXPECT_EQ(prompt.Shown()[0].text, confirmationText(file("Other/")));
-    EXPECT_TRUE(fs::exists(file("Other/one + four.sesx")));
-}
-
-TEST_F(CombineTest, IntoATypedFolder)
-{
-    ScriptedPrompt prompt;
-    prompt.Answer(Answer::Yes);
     fs::create_directory(base_ / "s" / "Mixes");
-    window_->TargetOption[2]->setChecked(true);
     window_->TargetTextBox->setText(Key("Mixes"));
-    window_->ConvertButtonClick();
-    EXPECT_EQ(prompt.Shown()[0].text, confirmationText(file("Mixes/")));
-    EXPECT_TRUE(fs::exists(file("Mixes/one + four.sesx")));
-}
-
-TEST_F(CombineTest, NoDoesNothing)
-{
-    ScriptedPrompt prompt;
-    prompt.Answer(Answer::No);
-    window_->ConvertButtonClick();
-    EXPECT_EQ(prompt.Shown().size(), 1u);
-    EXPECT_FALSE(fs::exists(file("Sessions/one + four.sesx")));
-}
-
-TEST_F(CombineTest, DifferentSampleRatesAreAskedAboutFirst)
-{
     std::string at44100 = SessionText;
     at44100.replace(at44100.find("48000"), 5, "44100");
-    std::ofstream(base_ / "s" / "Other" / "four.sesx") << at44100;
-    const std::string output = file("Sessions/one + four.sesx");
-
-    ScriptedPrompt refuse;
-    refuse.Answer(Answer::No);
-    window_->ConvertButtonClick();
-    ASSERT_EQ(refuse.Shown().size(), 1u);
-    const platform::Message& question = refuse.Shown()[0];
-    EXPECT_EQ(question.title, "Sample rates differ");
-    EXPECT_EQ(question.icon, Icon::Exclamation);
-    EXPECT_EQ(question.buttons, platform::Message::Buttons::YesNo);
-    EXPECT_EQ(question.defaultAnswer, Answer::No);
-    EXPECT_EQ(question.text,
-        "File 1 runs at 48000 Hz and File 2 at 44100 Hz.\r\n\r\nThe clips of File 2 will be placed at the wrong "
-        "times in the combined session.\r\n\r\nCombine anyway?");
-    EXPECT_FALSE(fs::exists(output));
-
-    ScriptedPrompt accept;
-    accept.Answer(Answer::Yes);
-    accept.Answer(Answer::Yes);
-    window_->ConvertButtonClick();
-    ASSERT_EQ(accept.Shown().size(), 3u);
-    EXPECT_EQ(accept.Shown()[1].title, "Combine");
-    EXPECT_EQ(accept.Shown()[2].title, "Process completed...");
-    EXPECT_TRUE(fs::exists(output));
+    const fs::path inFile1s = base_ / "s" / "Sessions" / "one + four.sesx";
+    enum Existing { None, Edited, ReadOnly };
+    struct Case {
+        int target;
+        bool ratesDiffer;
+        Existing existing;
+        std::vector<Answer> answers; // then the default answers
+        std::vector<std::string> titles;
+        const char* written; // the folder of the new combined session, if any
+    };
+    const std::string done = "Process completed...";
+    const Case cases[] = {
+        { 1, false, None, { Answer::Yes }, { "Combine", done }, "Other" },
+        { 2, false, None, { Answer::Yes }, { "Combine", done }, "Mixes" },
+        { 0, false, None, {}, { "Combine" }, nullptr },
+        { 0, true, None, {}, { "Sample rates differ" }, nullptr },
+        { 0, true, None, { Answer::Yes, Answer::Yes }, { "Sample rates differ", "Combine", done }, "Sessions" },
+        { 0, false, Edited, { Answer::Yes }, { "Combine", "Combine" }, nullptr },
+        { 0, false, Edited, { Answer::Yes, Answer::Yes }, { "Combine", "Combine", done }, "Sessions" },
+        { 0, false, ReadOnly, { Answer::Yes, Answer::Yes }, { "Combine", "Combine", "Error 70" }, nullptr },
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << &each - cases);
+        window_->TargetOption[static_cast<std::size_t>(each.target)]->setChecked(true);
+        std::ofstream(base_ / "s" / "Other" / "four.sesx") << (each.ratesDiffer ? at44100 : SessionText);
+        if (each.existing != None)
+            std::ofstream(inFile1s) << "edited";
+        if (each.existing == ReadOnly)
+            fs::permissions(inFile1s, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        ScriptedPrompt prompt;
+        for (const Answer answer : each.answers)
+            prompt.Answer(answer);
+        window_->ConvertButtonClick();
+        std::vector<std::string> titles;
+        for (const platform::Message& message : prompt.Shown())
+            titles.push_back(message.title);
+        EXPECT_EQ(titles, each.titles);
+        if (each.existing == Edited) {
+            const std::string saved = QFileInfo(QString::fromStdString(inFile1s.string()))
+                                          .lastModified()
+                                          .toString(QStringLiteral("dd/MM/yyyy HH:mm"))
+                                          .toStdString();
+            EXPECT_EQ(prompt.Shown()[1].text, inFile1s.string() + " already exists (saved " + saved + "). Replace it?");
+        }
+        for (const char* folder : { "Sessions", "Other", "Mixes" }) {
+            const fs::path output = base_ / "s" / folder / "one + four.sesx";
+            const bool written = each.written && each.written == std::string(folder);
+            EXPECT_EQ(fs::exists(output) && ReadText(output) != "edited", written) << folder;
+            std::error_code ignored;
+            fs::permissions(output, fs::perms::owner_all, ignored);
+            fs::remove(output, ignored);
+        }
+    }
 }
 
 TEST_F(CombineTest, ProblemsOfTheNewSessionFollowTheCompletionMessage)
@@ -224,53 +226,6 @@ TEST_F(CombineTest, TheSameFileTwiceIsRefusedHoweverItIsReached)
     ScriptedPrompt two;
     window_->ConvertButtonClick();
     EXPECT_EQ(two.Shown()[0].title, "Combine");
-}
-
-// A combined session the user may have edited since is replaced only when
-// the user says so.
-TEST_F(CombineTest, AnExistingCombinedFileIsReplacedOnlyOnYes)
-{
-    const fs::path existing = base_ / "s" / "Sessions" / "one + four.sesx";
-    std::ofstream(existing) << "edited";
-    ScriptedPrompt keep;
-    keep.Answer(Answer::Yes);
-    window_->ConvertButtonClick();
-    ASSERT_EQ(keep.Shown().size(), 2u);
-    const platform::Message& question = keep.Shown()[1];
-    EXPECT_EQ(question.title, "Combine");
-    EXPECT_EQ(question.buttons, platform::Message::Buttons::YesNo);
-    EXPECT_EQ(question.defaultAnswer, Answer::No);
-    const std::string saved = QFileInfo(QString::fromStdString(existing.string()))
-                                  .lastModified()
-                                  .toString(QStringLiteral("dd/MM/yyyy HH:mm"))
-                                  .toStdString();
-    EXPECT_EQ(question.text, existing.string() + " already exists (saved " + saved + "). Replace it?");
-    EXPECT_EQ(ReadText(existing), "edited");
-
-    ScriptedPrompt replace;
-    replace.Answer(Answer::Yes);
-    replace.Answer(Answer::Yes);
-    window_->ConvertButtonClick();
-    ASSERT_EQ(replace.Shown().size(), 3u);
-    EXPECT_EQ(replace.Shown()[2].title, "Process completed...");
-    EXPECT_NE(ReadText(existing), "edited");
-}
-
-TEST_F(CombineTest, AnUnwritableTargetShowsTheEnginesMessage)
-{
-    const fs::path existing = base_ / "s" / "Sessions" / "one + four.sesx";
-    std::ofstream(existing) << "keep";
-    fs::permissions(existing, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    ScriptedPrompt prompt;
-    prompt.Answer(Answer::Yes);
-    prompt.Answer(Answer::Yes);
-    window_->ConvertButtonClick();
-    ASSERT_EQ(prompt.Shown().size(), 3u);
-    EXPECT_EQ(prompt.Shown()[2].title, "Error 70");
-    EXPECT_EQ(prompt.Shown()[2].icon, Icon::Critical);
-    EXPECT_EQ(prompt.Shown()[2].text,
-        "Error Writing to File '" + existing.string() + "'.  \nPermission denied\n\nFile may be in use");
-    fs::permissions(existing, fs::perms::owner_all);
 }
 
 TEST_F(CombineTest, ThePlacementReachesTheMergeAndABoxThatHoldsNoTimeIsRefused)

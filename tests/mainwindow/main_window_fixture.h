@@ -16,6 +16,7 @@
 #include <QDesktopServices>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -25,7 +26,6 @@
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <random>
 
 namespace tandem::test {
 
@@ -97,7 +97,6 @@ class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        base_ = fs::temp_directory_path() / ("tandem-main-" + std::to_string(std::random_device{}()));
         for (const char* folder : { "s/Sessions/Sub", "s/Other", "s/Program" })
             fs::create_directories(base_ / folder);
         for (const char* file : { "s/Sessions/one.sesx", "s/Sessions/two.sesx", "s/Sessions/Sub/three.sesx",
@@ -109,11 +108,6 @@ protected:
         for (int index = 1; index <= 2; ++index)
             window_->Pane(index).FolderTree->setDriveLetters(QStringLiteral("S"));
         window_->show();
-    }
-    void TearDown() override
-    {
-        window_.reset();
-        fs::remove_all(base_);
     }
 
     std::string Root() const { return volumes_.Root('S'); }
@@ -151,7 +145,8 @@ protected:
         return names;
     }
 
-    fs::path base_;
+    QTemporaryDir temp_;
+    const fs::path base_ = fs::u8path(temp_.path().toStdString());
     FakeVolumes volumes_;
     std::unique_ptr<TestMain> window_;
 };

@@ -234,22 +234,23 @@ TEST_F(MainWindowTest, ExpandingOrCollapsingEmptiesTheListWithoutScanning)
     EXPECT_EQ(FileNames(1), Names{});
 }
 
+// Revealing is not choosing: the tree opens down to the folder, reading a
+// removable drive on the way, and nothing is scanned.
 TEST_F(MainWindowTest, GoToLastItemOpensTheTreeDownToTheFolder)
 {
-    Pane(2).GoToLastItem(Key("Sessions/Sub"));
-    QTreeWidgetItem* selected = Pane(2).FolderTree->SelectedItem();
-    ASSERT_NE(selected, nullptr);
-    EXPECT_EQ(dirtree::DirtreeNodes::Key(selected), Key("Sessions/Sub"));
-    EXPECT_TRUE(Node(2, Key("Sessions"))->isExpanded());
-    // Revealing is not choosing: nothing is scanned.
+    fs::create_directories(base_ / "r" / "Disc" / "Take");
+    volumes_.AddDrive('R', base_ / "r", platform::DriveTypes::Removable);
+    Pane(2).FolderTree->setDriveLetters(QStringLiteral("SR"));
+    const QString onDisc = QString::fromStdString(NativePath(volumes_.Root('R') + "Disc/Take"));
+    const std::pair<QString, QString> cases[] = { { Key("Sessions/Sub"), Key("Sessions/Sub") }, { onDisc, onDisc },
+        { Key("Deleted/Long/Ago"), Key("Program") } };
+    for (const auto& [folder, shown] : cases) {
+        Pane(2).GoToLastItem(folder);
+        const QTreeWidgetItem* selected = Pane(2).FolderTree->SelectedItem();
+        ASSERT_NE(selected, nullptr) << folder.toStdString();
+        EXPECT_EQ(dirtree::DirtreeNodes::Key(selected), shown);
+    }
     EXPECT_EQ(FileNames(2), Names{});
-}
-
-TEST_F(MainWindowTest, GoToLastItemFallsBackToTheProgramFolder)
-{
-    Pane(1).GoToLastItem(Key("Deleted/Long/Ago"));
-    ASSERT_NE(Pane(1).FolderTree->SelectedItem(), nullptr);
-    EXPECT_EQ(dirtree::DirtreeNodes::Key(Pane(1).FolderTree->SelectedItem()), Key("Program"));
 }
 
 } // namespace

@@ -12,43 +12,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
-#include <map>
-
 namespace tandem::test {
 namespace {
-
-// A store in memory that notes every operation in order.
-class RecordingStore : public settings::SettingsStore {
-public:
-    QString Read(const QString& section, const QString& key, const QString& defaultValue) const override
-    {
-        const auto found = values.find(section + '/' + key);
-        return found == values.end() ? defaultValue : found->second;
-    }
-    void Write(const QString& section, const QString& key, const QString& value) override
-    {
-        values[section + '/' + key] = value;
-        operations.push_back(section + '/' + key);
-    }
-    void DeleteSection(const QString& section) override
-    {
-        for (auto it = values.begin(); it != values.end();)
-            it = it->first.startsWith(section + '/') ? values.erase(it) : std::next(it);
-        operations.push_back(QStringLiteral("delete ") + section);
-    }
-    bool Save() override
-    {
-        ++saves;
-        return saveSucceeds;
-    }
-    QString FileName() const override { return fileName; }
-
-    std::map<QString, QString> values;
-    std::vector<QString> operations;
-    int saves = 0;
-    bool saveSucceeds = true;
-    QString fileName;
-};
 
 class SettingsTest : public MainWindowTest {
 protected:
@@ -65,10 +30,12 @@ protected:
             : name.startsWith(QLatin1String("LastDir")) || name == QLatin1String("TargDir")
             ? QStringLiteral("PATHS")
             : QStringLiteral("SETTINGS");
-        store_.values[section + '/' + name] = value;
+        store_.Write(section, name, value);
     }
 
-    RecordingStore store_;
+    QTemporaryDir folder_;
+    const QString file_ = folder_.filePath(QStringLiteral("Tandem.ini"));
+    settings::QSettingsStore store_{ file_ };
 };
 
 TEST_F(SettingsTest, FirstRunTakesTheDefaults)
@@ -122,11 +89,8 @@ TEST_F(SettingsTest, OutOfRangeValuesFallBack)
     Load();
     EXPECT_EQ(window_->LanguageList->currentIndex(), -1);
     settings::SaveSettings(store_, window_->SettingsControls());
-    EXPECT_EQ(store_.values[QStringLiteral("SETTINGS/Language")], QStringLiteral("-1"));
-}
-
-TEST_F(SettingsTest, AMissingTargetFolderBecomesTheProgramFolder)
-{
+    EXPECT_EQ(store_.Read(QStringLiteral("SETTINGS"), QStringLiteral("Language"), QString()), QStringLiteral("-1"));
+    // A target folder that is gone becomes the program's folder.
     Store("TargDir", Key("Deleted"));
     Load();
     EXPECT_EQ(window_->TargetTextBox->text(), Key("Program"));
@@ -135,54 +99,19 @@ TEST_F(SettingsTest, AMissingTargetFolderBecomesTheProgramFolder)
     EXPECT_EQ(window_->TargetTextBox->text(), Key("Other"));
 }
 
-TEST_F(SettingsTest, StoredChecksRunTheirHandlers)
-{
-    Store("AutoRefresh2", QStringLiteral("1"));
-    Store("NonEnglish", QStringLiteral("1"));
-    Store("Language", QStringLiteral("5"));
-    Load();
-    EXPECT_TRUE(Pane(2).AutoRefreshCheck->isChecked());
-    EXPECT_FALSE(Pane(2).RefreshNowButton->isEnabled());
-    EXPECT_TRUE(window_->NonEnglishCheck->isChecked());
-    EXPECT_TRUE(window_->LanguageList->isEnabledTo(window_->ButtonFrame));
-    EXPECT_EQ(window_->LanguageList->currentText(), QStringLiteral("Greek"));
-}
-
-TEST_F(SettingsTest, SavingClearsTheSectionsThenWritesEveryKeyInOrder)
-{
-    store_.values[QStringLiteral("SETTINGS/Obsolete")] = QStringLiteral("x");
-    Load();
-    store_.operations.clear();
-    settings::SaveSettings(store_, window_->SettingsControls());
-    const std::vector<QString> expected = { "delete WINDOW", "delete PATHS", "delete SETTINGS", "WINDOW/Top",
-        "WINDOW/Left", "WINDOW/Width", "WINDOW/Height", "PATHS/LastDir1", "PATHS/LastDir2", "PATHS/TargDir",
-        "SETTINGS/Target", "SETTINGS/AutoRefresh1", "SETTINGS/AutoRefresh2", "SETTINGS/ScanSubfolders1",
-        "SETTINGS/ScanSubfolders2", "SETTINGS/Language", "SETTINGS/ColWidthFolder1", "SETTINGS/ColWidthFile1",
-        "SETTINGS/ColWidthCreated1", "SETTINGS/ColWidthBytes1", "SETTINGS/ColWidthFolder2", "SETTINGS/ColWidthFile2",
-        "SETTINGS/ColWidthCreated2", "SETTINGS/ColWidthBytes2", "SETTINGS/NonEnglish", "SETTINGS/Placement",
-        "SETTINGS/PlacementGap", "SETTINGS/PlacementAt", "SETTINGS/ChooseTracks" };
-    EXPECT_EQ(store_.operations, expected);
-    EXPECT_EQ(store_.values.count(QStringLiteral("SETTINGS/Obsolete")), 0u);
-    EXPECT_EQ(store_.saves, 1);
-}
-
-TEST_F(SettingsTest, ColumnWidthsComeBackOnTheirOwnColumns)
-{
-    const double widths[2][4] = { { 4000, 2000, 1700, 1200 }, { 3000, 2500, 1650, 1400 } };
-    for (int pane = 0; pane < 2; ++pane)
-        for (int column = 0; column < 4; ++column)
-            Pane(pane + 1).FileList->SetColumnWidthTwips(column, widths[pane][column]);
-    settings::SaveSettings(store_, window_->SettingsControls());
-    for (int pane = 1; pane <= 2; ++pane)
-        for (int column = 0; column < 4; ++column)
-            Pane(pane).FileList->SetColumnWidthTwips(column, 1000);
-    Load();
-    window_->SetColumns();
-    for (int pane = 0; pane < 2; ++pane)
-        for (int column = 0; column < 4; ++column)
-            EXPECT_NEAR(Pane(pane + 1).FileList->ColumnWidthTwips(column), widths[pane][column], 15)
-                << pane << " " << column;
-}
+// A store whose writes never last, in the registry or in a file.
+class FailingStore : public settings::QSettingsStore {
+public:
+    using QSettingsStore::QSettingsStore;
+    bool Save() override
+    {
+        ++saves;
+        return false;
+    }
+    QString FileName() const override { return fileName; }
+    QString fileName;
+    int saves = 0;
+};
 
 TEST_F(SettingsTest, AFailedSaveIsReportedAndClosingGoesOn)
 {
@@ -197,8 +126,7 @@ TEST_F(SettingsTest, AFailedSaveIsReportedAndClosingGoesOn)
                  "Access to the settings file failed and the current Tandem "
                  "settings could not be saved.\r\n/home/u/.config/Tandem/Tandem.ini" } }) {
         ScriptedPrompt prompt;
-        RecordingStore store;
-        store.saveSucceeds = false;
+        FailingStore store(file_);
         store.fileName = QLatin1String(each.file);
         window_ = std::make_unique<TestMain>(volumes_, Key("Program"));
         window_->show();
@@ -217,8 +145,7 @@ TEST_F(SettingsTest, AFailedSaveIsReportedAndClosingGoesOn)
 
 TEST_F(SettingsTest, AnIniFileWithAStrayLineSavesWithoutAlarmAndAnUnwritableOneIsNamed)
 {
-    QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("Tandem.ini"));
+    const QString file = folder_.filePath(QStringLiteral("Stray.ini"));
     std::ofstream(file.toStdString()) << "[SETTINGS]\nTarget=2\nthis is no setting\n\x01\x02\n";
     {
         settings::QSettingsStore store(file);
@@ -233,7 +160,7 @@ TEST_F(SettingsTest, AnIniFileWithAStrayLineSavesWithoutAlarmAndAnUnwritableOneI
         QStringLiteral("3"));
 
     // A folder where the file should be can be neither read nor written.
-    const QString blocked = folder.filePath(QStringLiteral("Blocked.ini"));
+    const QString blocked = folder_.filePath(QStringLiteral("Blocked.ini"));
     QDir().mkpath(blocked);
     settings::QSettingsStore store(blocked);
     ScriptedPrompt prompt;
@@ -243,43 +170,59 @@ TEST_F(SettingsTest, AnIniFileWithAStrayLineSavesWithoutAlarmAndAnUnwritableOneI
     EXPECT_TRUE(QString::fromStdString(prompt.Shown()[0].text).endsWith(blocked));
 }
 
+// What the user left comes back in a fresh window; a key of no setting is
+// cleared away.
 TEST_F(SettingsTest, AnIniStoreKeepsTheValuesBetweenRuns)
 {
-    QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("Tandem.ini"));
+    Store("Obsolete", QStringLiteral("x"));
     Pane(1).LastDir = Key("Sessions");
+    Pane(2).LastDir = Key("Other");
     window_->TargetOption[1]->setChecked(true);
-    Pane(2).ScanSubfoldersCheck->setChecked(true);
+    window_->TargetTextBox->setText(Key("Other"));
+    Pane(2).AutoRefreshCheck->setChecked(true);
+    Pane(1).ScanSubfoldersCheck->setChecked(true);
+    window_->NonEnglishCheck->setChecked(true);
+    window_->LanguageList->setCurrentIndex(5);
     window_->PlacementOption[1]->setChecked(true);
     window_->GapTextBox->setText(QStringLiteral("1.5"));
     window_->AtTextBox->setText(QStringLiteral("1:02.5"));
     window_->ChooseTracksCheck->setChecked(true);
     window_->resize(window_->width() + 120, window_->height() + 80);
     const QSize size = window_->size();
-    {
-        settings::QSettingsStore store(file);
-        settings::SaveSettings(store, window_->SettingsControls());
-    }
-    window_->resize(size - QSize(200, 100));
-    Pane(1).LastDir.clear();
-    window_->TargetOption[0]->setChecked(true);
-    Pane(2).ScanSubfoldersCheck->setChecked(false);
-    window_->PlacementOption[2]->setChecked(true);
-    window_->GapTextBox->clear();
-    window_->AtTextBox->clear();
-    window_->ChooseTracksCheck->setChecked(false);
-    settings::QSettingsStore store(file);
+    const double widths[2][4] = { { 4000, 2000, 1700, 1200 }, { 3000, 2500, 1650, 1400 } };
+    for (int pane = 0; pane < 2; ++pane)
+        for (int column = 0; column < 4; ++column)
+            Pane(pane + 1).FileList->SetColumnWidthTwips(column, widths[pane][column]);
+    settings::SaveSettings(store_, window_->SettingsControls());
+
+    window_ = std::make_unique<TestMain>(volumes_, Key("Program"));
+    window_->LanguageOptions().FillLanguageList();
+    settings::QSettingsStore store(file_);
     settings::LoadSettings(store, window_->SettingsControls());
+    EXPECT_EQ(store.Read(QStringLiteral("SETTINGS"), QStringLiteral("Obsolete"), QString()), QString());
     EXPECT_EQ(Pane(1).LastDir, Key("Sessions"));
+    EXPECT_EQ(Pane(2).LastDir, Key("Other"));
     EXPECT_TRUE(window_->TargetOption[1]->isChecked());
-    EXPECT_TRUE(Pane(2).ScanSubfoldersCheck->isChecked());
+    EXPECT_EQ(window_->TargetTextBox->text(), Key("Other"));
+    // Stored checks run their handlers.
+    EXPECT_FALSE(Pane(1).AutoRefreshCheck->isChecked());
+    EXPECT_TRUE(Pane(2).AutoRefreshCheck->isChecked());
+    EXPECT_FALSE(Pane(2).RefreshNowButton->isEnabled());
+    EXPECT_TRUE(Pane(1).ScanSubfoldersCheck->isChecked());
+    EXPECT_FALSE(Pane(2).ScanSubfoldersCheck->isChecked());
+    EXPECT_TRUE(window_->LanguageList->isEnabledTo(window_->ButtonFrame));
+    EXPECT_EQ(window_->LanguageList->currentText(), QStringLiteral("Greek"));
     EXPECT_EQ(window_->size(), size);
     EXPECT_TRUE(window_->PlacementOption[1]->isChecked());
     EXPECT_EQ(window_->GapTextBox->text(), QStringLiteral("1.5"));
     EXPECT_EQ(window_->AtTextBox->text(), QStringLiteral("1:02.5"));
     EXPECT_TRUE(window_->ChooseTracksCheck->isChecked());
-    EXPECT_EQ(
-        store.Read(QStringLiteral("SETTINGS"), QStringLiteral("ScanSubfolders2"), QString()), QStringLiteral("1"));
+    // Each width comes back on its own column.
+    window_->SetColumns();
+    for (int pane = 0; pane < 2; ++pane)
+        for (int column = 0; column < 4; ++column)
+            EXPECT_NEAR(Pane(pane + 1).FileList->ColumnWidthTwips(column), widths[pane][column], 15)
+                << pane << " " << column;
 }
 
 } // namespace

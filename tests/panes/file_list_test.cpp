@@ -124,13 +124,9 @@ TEST_F(FileListTest, SortsByValueKeepsTextsAndRemembersDirection)
     EXPECT_EQ(list_.header()->sortIndicatorOrder(), Qt::AscendingOrder);
     add("/r/", "d.sesx", {}, 1);
     EXPECT_FALSE(list_.header()->isSortIndicatorShown());
-}
-
-TEST_F(FileListTest, ColumnWidthsInTwips)
-{
-    EXPECT_NEAR(list_.ColumnWidthTwips(FileList::File), FileList::InitialColumnWidth, 15);
-    list_.SetColumnWidthTwips(FileList::Folder, 315);
-    EXPECT_NEAR(list_.ColumnWidthTwips(FileList::Folder), 315, 15);
+    // Entries with equal keys keep their order.
+    clickHeader(FileList::Folder);
+    EXPECT_EQ(column(FileList::File), (std::vector<std::string>{ "c.sesx", "d.sesx", "b.sesx", "A.sesx" }));
 }
 
 // The ranks the text columns sort by agree with Qt's own comparison without
@@ -155,6 +151,21 @@ TEST(CaseInsensitiveRanks, OrderTextsAsQtComparesThem)
         for (std::size_t j = 0; j < views.size(); ++j)
             EXPECT_EQ(sign(ranks[i] - ranks[j]), sign(views[i].compare(views[j], Qt::CaseInsensitive)))
                 << views[i].toString().toStdString() << " / " << views[j].toString().toStdString();
+}
+
+TEST(ListFormats, UsesTheUsersSeparators)
+{
+    const QDateTime created(QDate(2026, 3, 7), QTime(9, 5, 4));
+    const ListFormats us(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(us.FormatCreated(created.toSecsSinceEpoch()), QStringLiteral("07/03/2026 09:05:04"));
+    EXPECT_EQ(us.FormatSize(0), QStringLiteral("0"));
+    EXPECT_EQ(us.FormatSize(9999), QStringLiteral("9,999"));
+    EXPECT_EQ(us.FormatSize(1657782), QStringLiteral("1,657,782"));
+    EXPECT_EQ(us.FormatSize(5000000000LL), QStringLiteral("5,000,000,000"));
+
+    const ListFormats german(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(german.FormatCreated(created.toSecsSinceEpoch()), QStringLiteral("07.03.2026 09:05:04"));
+    EXPECT_EQ(german.FormatSize(1657782), QStringLiteral("1.657.782"));
 }
 
 } // namespace

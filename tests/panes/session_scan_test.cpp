@@ -2,17 +2,19 @@
 #include "list_formats.h"
 #include "scripted_prompt.h"
 #include "session_scan.h"
+#include "wildcard.h"
 
 #include "errors.h"
 #include "folder_listing.h"
 #include "native_path.h"
 #include "paths.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #ifndef _WIN32
 #include <unistd.h>
 #endif
@@ -51,7 +53,6 @@ class SessionScanTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        root_ = fs::temp_directory_path() / ("tandem-scan-" + std::to_string(std::random_device{}()));
         for (const char* folder : { "Top/A/Deep", "Top/B", "Top/.Hidden" })
             fs::create_directories(root_ / folder);
         for (const char* file : { "Top/x.sesx", "Top/y.sesx", "Top/Mix.SESX", "Top/notes.txt", "Top/.hidden.sesx",
@@ -59,13 +60,13 @@ protected:
             std::ofstream(root_ / file) << "<?xml?>";
         std::ofstream(root_ / "Top" / "empty.sesx");
     }
+    // Folders a test closed open again, so that they can be removed.
     void TearDown() override
     {
         fs::permissions(root_ / "Top", fs::perms::owner_all, fs::perm_options::add);
         std::error_code ignored;
         for (const auto& entry : fs::recursive_directory_iterator(root_, ignored))
             fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(root_);
     }
 
     QString top() const { return QString::fromStdString((root_ / "Top").string()); }
@@ -93,7 +94,8 @@ protected:
         return result;
     }
 
-    fs::path root_;
+    QTemporaryDir temp_;
+    const fs::path root_ = fs::u8path(temp_.path().toStdString());
     ListFormats formats_{ QLocale(QLocale::English, QLocale::UnitedStates) };
     FileList list_{ formats_ };
     RecordingWindow window_;
@@ -127,31 +129,22 @@ TEST_F(SessionScanTest, OwnFilesFirstThenSubfoldersDepthFirstInListingOrder)
     EXPECT_EQ(empty.siblingAtColumn(FileList::Bytes).data().toString(), QStringLiteral("0"));
     EXPECT_EQ(list_.Entry(folder("Top") + QStringLiteral("x.sesx")).siblingAtColumn(FileList::Bytes).data().toString(),
         QStringLiteral("7"));
-}
-
-TEST_F(SessionScanTest, WithoutSubfoldersAndWithATrailingSeparator)
-{
-    FullDirFileList(list_, window_, top() + QLatin1Char(platform::PathSeparator), QStringLiteral("*.sesx"), false);
-    EXPECT_EQ(list_.Count(), 3);
-    for (int i = 0; i < list_.Count(); ++i)
-        EXPECT_EQ(list_.At(i).data().toString(), folder("Top"));
-}
-
-TEST_F(SessionScanTest, TitleShowsTheFolderBeingReadAndComesBack)
-{
-    FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), true);
+    // The title showed each folder while it was read, and is back.
     EXPECT_EQ(window_.WindowTitle(), QStringLiteral("Tandem"));
     const auto& titles = window_.Titles();
     EXPECT_NE(std::find(titles.begin(), titles.end(), QStringLiteral("Reading ") + folder("Top/A/Deep").toLower()),
         titles.end());
 }
 
-TEST_F(SessionScanTest, SecondScanIntoTheSameListAddsNothing)
+// A second scan into the same list adds nothing.
+TEST_F(SessionScanTest, WithoutSubfoldersAndWithATrailingSeparatorTwice)
 {
     test::ScriptedPrompt prompt;
-    FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), false);
-    FullDirFileList(list_, window_, top(), QStringLiteral("*.sesx"), false);
+    for (int scan = 0; scan < 2; ++scan)
+        FullDirFileList(list_, window_, top() + QLatin1Char(platform::PathSeparator), QStringLiteral("*.sesx"), false);
     EXPECT_EQ(list_.Count(), 3);
+    for (int i = 0; i < list_.Count(); ++i)
+        EXPECT_EQ(list_.At(i).data().toString(), folder("Top"));
     EXPECT_TRUE(prompt.Shown().empty());
 }
 
@@ -263,6 +256,31 @@ TEST(ScanReport, OneMessageNamesTheFirstFewFolders)
         EXPECT_EQ(prompt.Shown()[0].title, "Error");
         EXPECT_EQ(prompt.Shown()[0].icon, platform::Message::Icon::Critical);
     }
+}
+
+TEST(Wildcard, MatchesWholeTextCaseSensitively)
+{
+    const struct {
+        const char* pattern;
+        const char* text;
+        bool matches;
+    } cases[] = {
+        { "*.sesx", "/a/Mix.sesx", true },
+        { "*.sesx", "/a/Mix.SESX", false },
+        { "*.sesx", "/a/Mix.sesx.bak", false },
+        { "*.sesx", ".sesx", true },
+        { "*.sesx", "/a/sesx", false },
+        { "*", "", true },
+        { "a?c", "abc", true },
+        { "a?c", "ac", false },
+        { "*b*", "aaabccc", true },
+        { "*.sesx", "/x.sesx/y.sesx", true },
+        { "", "a", false },
+        { "**x", "abx", true },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WildcardMatch(QLatin1String(c.pattern), QString::fromUtf8(c.text)), c.matches)
+            << c.pattern << " " << c.text;
 }
 
 } // namespace
