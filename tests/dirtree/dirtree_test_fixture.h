@@ -7,6 +7,7 @@
 
 #include "drive_types.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidgetItem>
@@ -76,7 +77,7 @@ protected:
     }
 
     QTemporaryDir temp_;
-    const fs::path base_ = fs::u8path(temp_.path().toStdString());
+    const fs::path base_ = fs::u8path(QDir::toNativeSeparators(temp_.path()).toStdString());
     FakeVolumes volumes_;
     std::unique_ptr<Dirtree> tree_;
 };

@@ -16,6 +16,7 @@
 #include <QDesktopServices>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -146,7 +147,7 @@ protected:
     }
 
     QTemporaryDir temp_;
-    const fs::path base_ = fs::u8path(temp_.path().toStdString());
+    const fs::path base_ = fs::u8path(QDir::toNativeSeparators(temp_.path()).toStdString());
     FakeVolumes volumes_;
     std::unique_ptr<TestMain> window_;
 };

@@ -9,6 +9,7 @@
 #include "native_path.h"
 #include "paths.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -53,6 +54,10 @@ class SessionScanTest : public testing::Test {
 protected:
     void SetUp() override
     {
+        // Open to the user a test becomes when it takes the root's rights away.
+        fs::permissions(root_,
+            fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec,
+            fs::perm_options::add);
         for (const char* folder : { "Top/A/Deep", "Top/B", "Top/.Hidden" })
             fs::create_directories(root_ / folder);
         for (const char* file : { "Top/x.sesx", "Top/y.sesx", "Top/Mix.SESX", "Top/notes.txt", "Top/.hidden.sesx",
@@ -95,7 +100,7 @@ protected:
     }
 
     QTemporaryDir temp_;
-    const fs::path root_ = fs::u8path(temp_.path().toStdString());
+    const fs::path root_ = fs::u8path(QDir::toNativeSeparators(temp_.path()).toStdString());
     ListFormats formats_{ QLocale(QLocale::English, QLocale::UnitedStates) };
     FileList list_{ formats_ };
     RecordingWindow window_;
@@ -207,7 +212,8 @@ TEST_F(SessionScanTest, UnreadableFoldersAreCollectedAndTheWalkGoesOn)
 
 TEST_F(SessionScanTest, MissingTopFolderAndUnreadableFile)
 {
-    auto outcome = FullDirFileList(list_, window_, top() + QStringLiteral("/Gone"), QStringLiteral("*.sesx"), true);
+    auto outcome = FullDirFileList(
+        list_, window_, QString::fromStdString((root_ / "Top" / "Gone").string()), QStringLiteral("*.sesx"), true);
     EXPECT_EQ(outcome.unreadable, std::vector<QString>{ folder("Top/Gone") });
     EXPECT_EQ(list_.Count(), 0);
 
