@@ -88,7 +88,14 @@ TEST_F(CombineTest, IntoFile1sFolder)
 {
     ScriptedPrompt prompt;
     prompt.Answer(Answer::Yes);
-    prompt.Answer(Answer::Extra);
+    // Windows and macOS show the file in their own file manager, which a test
+    // must not start; elsewhere the folder is opened as a link.
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    const bool opensFolderAsLink = false;
+#else
+    const bool opensFolderAsLink = true;
+#endif
+    prompt.Answer(opensFolderAsLink ? Answer::Extra : Answer::Ok);
     UrlRecorder fileManager(QStringLiteral("file"));
     QTest::mouseClick(window_->ConvertButton, Qt::LeftButton);
     ASSERT_EQ(prompt.Shown().size(), 2u);
@@ -108,7 +115,9 @@ TEST_F(CombineTest, IntoFile1sFolder)
     EXPECT_TRUE(fs::exists(output));
     // "Open Folder" shows the new file's folder.
     EXPECT_EQ(prompt.Shown()[1].extraButton, "Open Folder");
-    EXPECT_EQ(fileManager.opened, QList<QUrl>{ QUrl::fromLocalFile(QString::fromStdString(file("Sessions"))) });
+    if (opensFolderAsLink) {
+        EXPECT_EQ(fileManager.opened, QList<QUrl>{ QUrl::fromLocalFile(QString::fromStdString(file("Sessions"))) });
+    }
     // Nothing is read again afterwards: the new file is not in the list yet.
     EXPECT_EQ(FileNames(1), (std::vector<std::string>{ "one.sesx", "two.sesx" }));
 }
