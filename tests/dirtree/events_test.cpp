@@ -1,7 +1,5 @@
 #include "dirtree_test_fixture.h"
 
-#include "twips.h"
-
 #include <QSignalSpy>
 
 namespace tandem::test {
@@ -27,35 +25,6 @@ TEST_F(DirtreeTest, ClickSetsPathBeforeNodeClickAndDoubleClickIsReported)
     EXPECT_EQ(doubles.count(), 1);
 }
 
-TEST_F(DirtreeTest, ExpandAndCollapseReachTheHostBeforeTheControlWorks)
-{
-    QTreeWidgetItem* audio = Node(Root('T') + "Audio");
-    std::vector<std::string> seen;
-    QObject::connect(tree_.get(), &Dirtree::Expand,
-        [&](QTreeWidgetItem* node) { seen.push_back("expand, first child " + node->child(0)->text(0).toStdString()); });
-    QObject::connect(tree_.get(), &Dirtree::Collapse, [&](QTreeWidgetItem* node) {
-        seen.push_back("collapse, first child " + node->child(0)->text(0).toStdString());
-    });
-    audio->setExpanded(true);
-    audio->setExpanded(false);
-    EXPECT_EQ(seen, (std::vector<std::string>{ "expand, first child ~CustomTree~", "collapse, first child Sessions" }));
-}
-
-TEST_F(DirtreeTest, SelectOnExpandDecidesAfterTheHost)
-{
-    QTreeWidgetItem* audio = Node(Root('T') + "Audio");
-    // The host selects the node in its handler; the control then applies
-    // SelectOnExpand.
-    QObject::connect(tree_.get(), &Dirtree::Expand, [&](QTreeWidgetItem* node) { tree_->setSelectedItem(node); });
-    audio->setExpanded(true);
-    EXPECT_FALSE(audio->isSelected());
-    audio->setExpanded(false);
-    tree_->setSelectOnExpand(true);
-    tree_->setSelectedItem(nullptr);
-    Node(Root('T') + "MyRecycled")->setExpanded(true);
-    EXPECT_EQ(tree_->SelectedItem(), Node(Root('T') + "MyRecycled"));
-}
-
 TEST_F(DirtreeTest, MouseDownArrivesWithTheNodeUnderThePointerSelected)
 {
     QTreeWidgetItem* empty = Node(Root('T') + "Empty");
@@ -72,29 +41,6 @@ TEST_F(DirtreeTest, MouseDownArrivesWithTheNodeUnderThePointerSelected)
     EXPECT_EQ(buttonWhenDown, 2);
     ASSERT_EQ(ups.count(), 1);
     EXPECT_EQ(ups.at(0).at(0).toInt(), 2);
-}
-
-TEST_F(DirtreeTest, HitTestFindsNodesAndNothingBelowTheLast)
-{
-    auto& view = tree_->TreeView1();
-    QTreeWidgetItem* audio = Node(Root('T') + "Audio");
-    tree_->TreeView1().expandAll();
-    const QPoint centre = view.visualItemRect(audio).center();
-    EXPECT_EQ(
-        tree_->HitTest(dirtree::TwipsFromPixels(centre.x(), view), dirtree::TwipsFromPixels(centre.y(), view, true)),
-        audio);
-    const int belowLast = view.viewport()->height() - 2;
-    ASSERT_GT(belowLast, view.visualItemRect(Node(Root('T') + "recycled")).bottom());
-    EXPECT_EQ(tree_->HitTest(100, dirtree::TwipsFromPixels(belowLast, view, true)), nullptr);
-}
-
-TEST_F(DirtreeTest, SelectingANodeInAClosedDriveKeepsThatNode)
-{
-    tree_->setSelectOnExpand(true);
-    QTreeWidgetItem* empty = Node(Root('T') + "Empty");
-    tree_->setSelectedItem(empty);
-    EXPECT_TRUE(Node(Root('T'))->isExpanded());
-    EXPECT_EQ(tree_->SelectedItem(), empty);
 }
 
 } // namespace

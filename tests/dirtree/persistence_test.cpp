@@ -75,39 +75,6 @@ TEST_F(DirtreeTest, StoredValuesComeBack)
     EXPECT_EQ(restored.Nodes().Item(Key(Root('T')))->text(0).toStdString(), Root('T') + " [TESTVOL]");
 }
 
-TEST_F(DirtreeTest, StoredLettersAreTakenAsTheyAre)
-{
-    PropertyBag bag;
-    bag.WriteProperty(QStringLiteral("DriveLetters"), QStringLiteral("tq"), QString());
-    Dirtree restored(volumes_);
-    restored.ReadProperties(bag);
-    // No check, no upper-casing: a letter without a drive shows an unknown drive.
-    EXPECT_EQ(restored.TreeView1().topLevelItemCount(), 2);
-    QTreeWidgetItem* unknown = restored.Nodes().Item(QStringLiteral("Q:\\"));
-    ASSERT_NE(unknown, nullptr);
-    EXPECT_EQ(DirtreeNodes::PictureKey(unknown), QStringLiteral("UnknownDisk"));
-    EXPECT_EQ(unknown->childCount(), 0);
-    PropertyBag again;
-    restored.WriteProperties(again);
-    EXPECT_EQ(again.ReadProperty(QStringLiteral("DriveLetters"), QString()), QStringLiteral("tq"));
-}
-
-TEST_F(DirtreeTest, PathCannotBeWrittenWhileDesigning)
-{
-    tree_->SetDesignMode(true);
-    EXPECT_EQ(tree_->SetPath(QStringLiteral("/x/")), Dirtree::PathSetAtDesignTime);
-    EXPECT_EQ(tree_->Path().toStdString(), Root('T') + "Audio");
-    tree_->setDriveLetters(QStringLiteral("R"));
-    tree_->setSelectOnExpand(true);
-    tree_->PlaceFirstTime();
-    EXPECT_EQ(tree_->DriveLetters(), QStringLiteral("T"));
-    EXPECT_EQ(tree_->Path().toStdString(), Root('T') + "Audio");
-    EXPECT_FALSE(tree_->SelectOnExpand());
-    tree_->SetDesignMode(false);
-    EXPECT_EQ(tree_->SetPath(QStringLiteral("/x/")), 0);
-    EXPECT_EQ(tree_->Path(), QStringLiteral("/x/"));
-}
-
 TEST_F(DirtreeTest, PicturesHaveTwelveKeysAndHiddenOnesLookDifferent)
 {
     const auto& pictures = tree_->Pictures();

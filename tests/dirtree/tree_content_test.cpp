@@ -1,8 +1,6 @@
 #include "dirtree_test_fixture.h"
 #include "scripted_prompt.h"
 
-#include "busy_pointer.h"
-
 namespace tandem::test {
 namespace {
 
@@ -112,16 +110,6 @@ TEST_F(DirtreeTest, RemovableDrivesLoadWhenOpenedAndForgetWhenClosed)
     EXPECT_FALSE(cd->isExpanded());
 }
 
-TEST_F(DirtreeTest, DrivesOnly)
-{
-    tree_->setListDrivesOnly(true);
-    EXPECT_EQ(ChildTexts(Node(Root('T'))).size(), 5u); // not until the next rebuild
-    tree_->setDriveLetters(QStringLiteral("TR"));
-    EXPECT_EQ(ChildTexts(Node(Root('T'))), Texts{});
-    EXPECT_EQ(ChildTexts(Node(Root('R'))), Texts{});
-    EXPECT_EQ(tree_->Nodes().Count(), 2);
-}
-
 // A letter given twice shows its drive once; a letter without a drive is
 // reported and gives the current drive; no letters give no tree, silently.
 TEST_F(DirtreeTest, LettersAreCheckedAndEachDriveShownOnce)
@@ -151,45 +139,6 @@ TEST_F(DirtreeTest, LettersAreCheckedAndEachDriveShownOnce)
         }
     }
     EXPECT_EQ(tree_->Nodes().Count(), 0);
-}
-
-TEST_F(DirtreeTest, ReadingDriveLettersRebuildsTheTree)
-{
-    Node(Root('T') + "Audio")->setExpanded(true);
-    ASSERT_NE(Node(Root('T') + "Audio/Sessions"), nullptr);
-    EXPECT_EQ(tree_->DriveLetters(), QStringLiteral("T"));
-    EXPECT_EQ(Node(Root('T') + "Audio/Sessions"), nullptr);
-    EXPECT_EQ(ChildTexts(Node(Root('T') + "Audio")), Texts{ placeholder });
-}
-
-TEST_F(DirtreeTest, UnsortedKeepsInsertionOrderFromTheNextRebuild)
-{
-    tree_->setDriveLetters(QStringLiteral("TR"));
-    EXPECT_EQ(TopTexts(), (Texts{ Root('R'), Root('T') + " [TESTVOL]" }));
-    tree_->setSorted(false);
-    // Folders read before the next rebuild still come in order.
-    fs::create_directory(base_ / "t" / "Audio" / "Aaa");
-    Node(Root('T') + "Audio")->setExpanded(true);
-    EXPECT_EQ(ChildTexts(Node(Root('T') + "Audio")), (Texts{ "Aaa", "Sessions" }));
-    tree_->setDriveLetters(QStringLiteral("TR"));
-    EXPECT_EQ(TopTexts(), (Texts{ Root('T') + " [TESTVOL]", Root('R') }));
-    tree_->setSorted(true);
-    EXPECT_EQ(TopTexts(), (Texts{ Root('R'), Root('T') + " [TESTVOL]" }));
-}
-
-TEST_F(DirtreeTest, BusyPointerWhileReadingAndCollapsing)
-{
-    std::vector<bool> changes;
-    platform::BusyPointer::InstallHook([&changes](bool busy) { changes.push_back(busy); });
-    tree_->setDriveLetters(QStringLiteral("T"));
-    EXPECT_EQ(changes, (std::vector<bool>{ true, false }));
-    changes.clear();
-    QTreeWidgetItem* audio = Node(Root('T') + "Audio");
-    audio->setExpanded(true);
-    audio->setExpanded(false);
-    EXPECT_EQ(changes, (std::vector<bool>{ true, false, true, false }));
-    platform::BusyPointer::InstallHook(nullptr);
-    EXPECT_FALSE(platform::BusyPointer::IsBusy());
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "main_window_fixture.h"
 #include "scripted_prompt.h"
 
-#include "browse_folder.h"
 #include "target_choice.h"
 
 #include <QDateTime>
@@ -12,7 +11,6 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTimer>
-#include <QToolButton>
 
 #include <map>
 #include <regex>
@@ -318,60 +316,6 @@ TEST_F(CombineTest, TheTracksChosenReachTheMerge)
             starts["Voice"] = 0;
         EXPECT_EQ(ClipStarts(ReadText(output)), starts);
     }
-}
-
-TEST_F(CombineTest, TargetControlsAndTooltips)
-{
-    EXPECT_FALSE(window_->TargetTextBox->isEnabled());
-    window_->TargetOption[2]->setChecked(true);
-    EXPECT_TRUE(window_->TargetTextBox->isEnabled());
-    EXPECT_TRUE(window_->FileButton->isEnabled());
-    window_->TargetOption[1]->setChecked(true);
-    EXPECT_FALSE(window_->FileButton->isEnabled());
-
-    QTest::mouseMove(window_->TargetOption[1], QPoint(5, 5));
-    EXPECT_EQ(window_->TargetOption[1]->toolTip(), Key("Other/"));
-    Pane(2).ForceRefresh = true;
-    Pane(2).SESFileRefresh();
-    QTest::mouseMove(window_->TargetOption[1], QPoint(6, 6));
-    EXPECT_EQ(window_->TargetOption[1]->toolTip(), QString());
-
-    window_->TargetOption[2]->setChecked(true);
-    window_->TargetTextBox->setText(QStringLiteral("/a/long/folder"));
-    QTest::mouseMove(window_->TargetTextBox, QPoint(5, 5));
-    EXPECT_EQ(window_->TargetTextBox->toolTip(), QStringLiteral("/a/long/folder"));
-    window_->activateWindow();
-    window_->TargetTextBox->setFocus(Qt::TabFocusReason);
-    QTest::qWait(20);
-    EXPECT_EQ(window_->TargetTextBox->selectedText(), QStringLiteral("/a/long/folder"));
-}
-
-TEST_F(CombineTest, BrowsingForTheFolder)
-{
-    QString askedTitle;
-    QString askedStart;
-    QString answer = Key("Chosen");
-    combine::SetFolderChooser([&](const QString& title, const QString& start) {
-        askedTitle = title;
-        askedStart = start;
-        return answer;
-    });
-    window_->TargetTextBox->setText(QStringLiteral("/before"));
-    QTest::mouseClick(window_->FileButton, Qt::LeftButton); // disabled: option 1 is on
-    EXPECT_TRUE(askedTitle.isEmpty());
-    window_->TargetChoice().FileButtonClick();
-    EXPECT_TRUE(window_->TargetOption[2]->isChecked());
-    EXPECT_EQ(askedTitle, QStringLiteral("Please select a folder to place backup copies of your selected SES files."));
-    EXPECT_EQ(askedStart, QStringLiteral("/before"));
-    EXPECT_EQ(window_->TargetTextBox->text(), Key("Chosen"));
-
-    // Cancelling keeps the text and option 3.
-    answer.clear();
-    QTest::mouseClick(window_->FileButton, Qt::LeftButton);
-    EXPECT_EQ(askedStart, Key("Chosen"));
-    EXPECT_EQ(window_->TargetTextBox->text(), Key("Chosen"));
-    EXPECT_TRUE(window_->TargetOption[2]->isChecked());
-    combine::SetFolderChooser(nullptr);
 }
 
 // Qt's own folder dialog, answered as a user would: Qt names the folder with

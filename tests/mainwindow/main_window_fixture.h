@@ -1,7 +1,6 @@
 #pragma once
 
 #include "main_window.h"
-#include "progress_status.h"
 
 #include "dirtree.h"
 #include "dirtree_view.h"
@@ -14,9 +13,9 @@
 
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QGroupBox>
 #include <QPushButton>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -48,17 +47,12 @@ public:
     void SetWindowTitle(const QString& title) override
     {
         framesEnabledWhileTitled.push_back(MainFrame->isEnabled() || ButtonFrame->isEnabled());
-        bool statusShown = false;
-        for (const auto* status : findChildren<mainwindow::ProgressStatus*>())
-            statusShown = statusShown || status->isVisible();
-        statusShownWhileTitled.push_back(statusShown);
         titles.push_back(title);
         Main::SetWindowTitle(title);
         if (onTitle)
             onTitle(title);
     }
     std::vector<bool> framesEnabledWhileTitled;
-    std::vector<bool> statusShownWhileTitled;
     std::vector<QString> titles;
     // What the user does while the title shows `title`.
     std::function<void(const QString& title)> onTitle;

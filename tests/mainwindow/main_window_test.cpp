@@ -1,36 +1,212 @@
 #include "main_window_fixture.h"
+#include "scripted_prompt.h"
 
 #include <QAccessible>
 #include <QComboBox>
-#include <QFile>
+#include <QCompleter>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QRadioButton>
-#include <QRegularExpression>
-#include <QScreen>
-#include <QTimer>
-#include <QToolButton>
+#include <QMimeData>
+#include <QUrl>
 
-#include <map>
 #include <set>
 
 namespace tandem::test {
 namespace {
 
-TEST_F(MainWindowTest, WhatIsEnabledFirstAndCaptionsFit)
+using Names = std::vector<std::string>;
+using Answer = platform::Message::Answer;
+
+TEST_F(MainWindowTest, WithoutAutoRefreshAClickOnlyEmptiesTheList)
 {
-    EXPECT_NE(window_->minimumSize(), window_->maximumSize());
-    // What is enabled before anything is chosen.
-    EXPECT_FALSE(window_->ConvertButton->isEnabled());
-    EXPECT_TRUE(window_->TargetOption[0]->isChecked());
-    EXPECT_FALSE(window_->TargetTextBox->isEnabled());
-    EXPECT_FALSE(window_->FileButton->isEnabled());
-    EXPECT_FALSE(window_->NonEnglishCheck->isEnabled());
-    EXPECT_FALSE(window_->LanguageList->isEnabled());
-    EXPECT_FALSE(window_->CancelButton->isVisible());
-    // Every caption fits its control.
-    for (QCheckBox* check : window_->findChildren<QCheckBox*>())
-        EXPECT_LE(check->sizeHint().width(), check->width()) << check->text().toStdString();
+    Pane(1).GoToLastItem(Key("Sessions"));
+    QTest::mouseClick(Pane(1).RefreshNowButton, Qt::LeftButton);
+    EXPECT_EQ(FileNames(1), (Names{ "one.sesx", "two.sesx" }));
+    EXPECT_EQ(Pane(1).LastDir, Key("Sessions"));
+
+    ClickNode(1, Node(1, Key("Other")));
+    EXPECT_EQ(FileNames(1), Names{});
+    EXPECT_EQ(Pane(1).LastDir, Key("Sessions"));
+    window_->framesEnabledWhileTitled.clear();
+    QTest::mouseClick(Pane(1).RefreshNowButton, Qt::LeftButton);
+    EXPECT_EQ(FileNames(1), Names{ "four.sesx" });
+    // The frames were disabled all the while the scan showed its folder.
+    ASSERT_FALSE(window_->framesEnabledWhileTitled.empty());
+    for (bool enabled : window_->framesEnabledWhileTitled)
+        EXPECT_FALSE(enabled);
+    EXPECT_EQ(Pane(1).LastDir, Key("Other"));
+    EXPECT_FALSE(Pane(1).ForceRefresh);
+}
+
+TEST_F(MainWindowTest, AFolderChosenWithTheKeysIsScannedOnceTheKeysRest)
+{
+    Pane(1).AutoRefreshCheck->setChecked(true);
+    dirtree::DirtreeView& view = Pane(1).FolderTree->TreeView1();
+    window_->activateWindow();
+    view.setFocus();
+    view.setCurrentItem(Node(1, Key("Other")));
+    window_->titles.clear();
+    QTest::keyClick(&view, Qt::Key_Down);
+    QTest::keyClick(&view, Qt::Key_Down);
+    EXPECT_TRUE(window_->titles.empty());
+    const QString chosen = dirtree::DirtreeNodes::Key(view.currentItem());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Pane(1).LastDir == chosen; }, 5000));
+    // Only the folder the keys stopped on was read.
+    for (const QString& title : window_->titles)
+        EXPECT_EQ(
+            title.startsWith(QLatin1String("Reading")), title.startsWith(QStringLiteral("Reading ") + chosen.toLower()))
+            << title.toStdString();
+
+    // Enter scans at once.
+    view.setCurrentItem(Node(1, Key("Other")));
+    QTest::keyClick(&view, Qt::Key_Return);
+    EXPECT_EQ(FileNames(1), Names{ "four.sesx" });
+}
+
+TEST_F(MainWindowTest, EscOrCancelStopsAScanAndTheWindowStays)
+{
+    Pane(1).AutoRefreshCheck->setChecked(true);
+    Pane(1).ScanSubfoldersCheck->setChecked(true);
+    for (const bool withEsc : { true, false }) {
+        bool cancelShown = false;
+        window_->onTitle = [&](const QString& title) {
+            if (!title.startsWith(QLatin1String("Reading")) || cancelShown)
+                return;
+            cancelShown = window_->CancelButton->isVisible();
+            if (withEsc)
+                QTest::keyClick(window_.get(), Qt::Key_Escape);
+            else
+                QTest::mouseClick(window_->CancelButton, Qt::LeftButton);
+        };
+        ClickNode(1, Node(1, Key("Sessions")));
+        window_->onTitle = nullptr;
+        EXPECT_TRUE(cancelShown);
+        EXPECT_EQ(FileNames(1), Names{}) << withEsc;
+        EXPECT_TRUE(window_->isVisible());
+        EXPECT_TRUE(window_->MainFrame->isEnabled());
+        EXPECT_FALSE(window_->CancelButton->isVisible());
+    }
+}
+
+TEST_F(MainWindowTest, SessionsHandedOverDuringAScanOpenOnceItStops)
+{
+    Pane(1).AutoRefreshCheck->setChecked(true);
+    bool handed = false;
+    window_->onTitle = [&](const QString& title) {
+        if (title.startsWith(QLatin1String("Reading")) && !handed) {
+            handed = true;
+            window_->OpenSessions({ Key("Other/four.sesx") });
+        }
+    };
+    ClickNode(1, Node(1, Key("Sessions")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Pane(1).FileList->CheckedKey() == Key("Other/four.sesx"); }, 5000));
+    window_->onTitle = nullptr;
+    EXPECT_EQ(FileNames(1), Names{ "four.sesx" });
+}
+
+TEST_F(MainWindowTest, APathTypedIntoThePathBoxOpensOnEnter)
+{
+    QLineEdit& box = *Pane(2).PathBox;
+    window_->activateWindow();
+    box.setFocus();
+    box.clear();
+    QTest::keyClicks(&box, QString::fromStdString(Root()) + QStringLiteral("Ses"));
+    ASSERT_EQ(box.completer()->completionCount(), 1);
+    EXPECT_EQ(box.completer()->currentCompletion(), Key("Sessions"));
+    box.setText(Key("Other") + QLatin1Char('/'));
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_EQ(FileNames(2), Names{ "four.sesx" });
+    EXPECT_EQ(dirtree::DirtreeNodes::Key(Pane(2).FolderTree->SelectedItem()), Key("Other"));
+
+    ScriptedPrompt prompt;
+    box.setText(Key("Nowhere"));
+    QTest::keyClick(&box, Qt::Key_Return);
+    ASSERT_EQ(prompt.Shown().size(), 1u);
+    EXPECT_EQ(QString::fromStdString(prompt.Shown()[0].text),
+        QStringLiteral("Cannot access the selected item ") + Key("Nowhere"));
+    EXPECT_EQ(FileNames(2), Names{ "four.sesx" });
+}
+
+TEST_F(MainWindowTest, DroppedSessionsAndFolders)
+{
+    const auto drop = [&](const std::vector<std::string>& relative, const QWidget* target) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const std::string& path : relative)
+            urls.push_back(QUrl::fromLocalFile(QString::fromStdString(Root() + path)));
+        data.setUrls(urls);
+        const QPointF at = target->mapTo(window_.get(), target->rect().center());
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &dropped);
+        return true;
+    };
+    // One session on a pane: its folder in that pane, ticked.
+    ASSERT_TRUE(drop({ "Other/four.sesx" }, Pane(2).FileList));
+    EXPECT_EQ(Pane(2).FileList->CheckedKey(), Key("Other/four.sesx"));
+    EXPECT_EQ(Pane(1).FileList->Count(), 0);
+    // Two anywhere: the first in pane 1, the second in pane 2.
+    ASSERT_TRUE(drop({ "Sessions/two.sesx", "top.sesx" }, window_->ConvertButton));
+    EXPECT_EQ(Pane(1).FileList->CheckedKey(), Key("Sessions/two.sesx"));
+    EXPECT_EQ(Pane(2).FileList->CheckedKey(), Key("top.sesx"));
+    EXPECT_TRUE(window_->ConvertButton->isEnabled());
+    // A folder on a pane opens there.
+    ASSERT_TRUE(drop({ "Sessions/Sub" }, Pane(1).FolderTree));
+    EXPECT_EQ(FileNames(1), Names{ "three.sesx" });
+    // Anything else is refused.
+    std::ofstream(base_ / "s" / "notes.txt") << "x";
+    EXPECT_FALSE(drop({ "notes.txt" }, Pane(1).FileList));
+}
+
+TEST_F(MainWindowTest, WholeDriveQuestion)
+{
+    ScriptedPrompt prompt;
+    Pane(1).AutoRefreshCheck->setChecked(true);
+    Pane(1).ScanSubfoldersCheck->setChecked(true);
+    QTreeWidgetItem* drive = Node(1, QString::fromStdString(Root()));
+    prompt.Answer(Answer::No);
+    ClickNode(1, drive);
+    ASSERT_EQ(prompt.Shown().size(), 1u);
+    const platform::Message& question = prompt.Shown()[0];
+    EXPECT_EQ(question.icon, platform::Message::Icon::Question);
+    EXPECT_EQ(question.defaultAnswer, Answer::Yes);
+    const std::string driveName = Root().substr(0, Root().size() - 1);
+    EXPECT_EQ(question.text,
+        "The root folder of Drive " + driveName +
+            " is selected and might take some time to scan.\r\n"
+            "Are you sure you wish to scan the entire Drive?");
+    EXPECT_EQ(FileNames(1), Names{});
+    EXPECT_EQ(Pane(1).LastDir.toStdString(), Root());
+
+    prompt.Answer(Answer::Yes);
+    ClickNode(1, drive);
+    EXPECT_EQ(FileNames(1), (Names{ "four.sesx", "one.sesx", "three.sesx", "top.sesx", "two.sesx" }));
+
+    // Without subfolders the drive's own files are read at once.
+    Pane(1).ScanSubfoldersCheck->setChecked(false);
+    EXPECT_EQ(prompt.Shown().size(), 2u);
+    EXPECT_EQ(FileNames(1), Names{ "top.sesx" });
+}
+
+// Revealing is not choosing: the tree opens down to the folder, reading a
+// removable drive on the way, and nothing is scanned.
+TEST_F(MainWindowTest, GoToLastItemOpensTheTreeDownToTheFolder)
+{
+    fs::create_directories(base_ / "r" / "Disc" / "Take");
+    volumes_.AddDrive('R', base_ / "r", platform::DriveTypes::Removable);
+    Pane(2).FolderTree->setDriveLetters(QStringLiteral("SR"));
+    const QString onDisc = QString::fromStdString(NativePath(volumes_.Root('R') + "Disc/Take"));
+    const std::pair<QString, QString> cases[] = { { Key("Sessions/Sub"), Key("Sessions/Sub") }, { onDisc, onDisc },
+        { Key("Deleted/Long/Ago"), Key("Program") } };
+    for (const auto& [folder, shown] : cases) {
+        Pane(2).GoToLastItem(folder);
+        const QTreeWidgetItem* selected = Pane(2).FolderTree->SelectedItem();
+        ASSERT_NE(selected, nullptr) << folder.toStdString();
+        EXPECT_EQ(dirtree::DirtreeNodes::Key(selected), shown);
+    }
+    EXPECT_EQ(FileNames(2), Names{});
 }
 
 TEST_F(MainWindowTest, ExtraRoomGoesToTheTreesAndListsAndLessShrinksAll)
@@ -65,24 +241,6 @@ TEST_F(MainWindowTest, ExtraRoomGoesToTheTreesAndListsAndLessShrinksAll)
     }
 }
 
-TEST_F(MainWindowTest, NoTwoControlsShareAMnemonic)
-{
-    std::map<QChar, QString> owners;
-    const auto claim = [&](const QString& caption) {
-        const int at = caption.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
-        if (at < 0)
-            return;
-        const QChar letter = caption[at + 1].toLower();
-        EXPECT_EQ(owners.count(letter), 0u) << caption.toStdString() << " and " << owners[letter].toStdString();
-        owners[letter] = caption;
-    };
-    for (const QAction* menu : window_->menuBar()->actions())
-        claim(menu->text());
-    for (const QAbstractButton* button : window_->centralWidget()->findChildren<QAbstractButton*>())
-        claim(button->text());
-    EXPECT_GE(owners.size(), 15u);
-}
-
 TEST_F(MainWindowTest, ScreenReadersHearWhatEachControlIsFor)
 {
     std::set<QString> names;
@@ -107,31 +265,6 @@ TEST_F(MainWindowTest, ScreenReadersHearWhatEachControlIsFor)
     EXPECT_EQ(Pane(2).FileList->accessibleName(), QStringLiteral("File 2 list"));
 }
 
-TEST_F(MainWindowTest, EscapeAnywhereTheExitButtonAndTheMenuExit)
-{
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-    Pane(1).FileList->setFocus();
-    QTest::keyClick(Pane(1).FileList, Qt::Key_Escape);
-    EXPECT_FALSE(window_->isVisible());
-    window_->show();
-    QTest::mouseClick(window_->ExitButton, Qt::LeftButton);
-    EXPECT_FALSE(window_->isVisible());
-    window_->show();
-    window_->mnuFileExit->trigger();
-    EXPECT_FALSE(window_->isVisible());
-}
-
-TEST_F(MainWindowTest, CentreMovesToTheMiddleOfTheScreen)
-{
-    window_->move(0, 0);
-    window_->Centre();
-    const QRect screen = window_->screen()->geometry();
-    const QRect frame = window_->frameGeometry();
-    EXPECT_NEAR(frame.center().x(), screen.center().x(), 2);
-    EXPECT_NEAR(frame.center().y(), screen.center().y(), 2);
-}
-
 TEST_F(MainWindowTest, CombineButtonFollowsTheChecksOfBothPanes)
 {
     for (int index = 1; index <= 2; ++index) {
@@ -149,57 +282,6 @@ TEST_F(MainWindowTest, CombineButtonFollowsTheChecksOfBothPanes)
     Pane(2).ForceRefresh = true;
     Pane(2).SESFileRefresh();
     EXPECT_FALSE(window_->ConvertButton->isEnabled());
-}
-
-TEST_F(MainWindowTest, FolderColumnSpringsBackWhenTheMouseMoves)
-{
-    panes::FileList& list = *Pane(2).FileList;
-    list.SetColumnWidthTwips(panes::FileList::Folder, 60);
-    QTest::mouseMove(Pane(1).FileList->viewport(), QPoint(20, 20));
-    EXPECT_NEAR(list.ColumnWidthTwips(panes::FileList::Folder), 315, 15);
-}
-
-TEST_F(MainWindowTest, SelectAllTextSelectsTheFocusedText)
-{
-    window_->TargetTextBox->setEnabled(true);
-    window_->TargetTextBox->setText(QStringLiteral("/some/folder"));
-    window_->activateWindow();
-    window_->TargetTextBox->setFocus();
-    QApplication::processEvents();
-    window_->SelectAllText();
-    EXPECT_EQ(window_->TargetTextBox->selectedText(), QStringLiteral("/some/folder"));
-}
-
-TEST_F(MainWindowTest, F1OpensTheReadmeAtHowToUseTheWindow)
-{
-    UrlRecorder browser(QStringLiteral("https"));
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-    QTest::keyClick(window_.get(), Qt::Key_F1);
-    ASSERT_EQ(browser.opened.size(), 1);
-    // The address points at a heading the README has.
-    const QString anchor = browser.opened[0].fragment();
-    QFile readme(QStringLiteral(TANDEM_README));
-    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
-    bool found = false;
-    for (const QString& line : QString::fromUtf8(readme.readAll()).split(QLatin1Char('\n')))
-        found = found ||
-            (line.startsWith(QLatin1String("#")) &&
-                line.section(QLatin1Char(' '), 1).toLower().replace(QLatin1Char(' '), QLatin1Char('-')) == anchor);
-    EXPECT_TRUE(found) << anchor.toStdString();
-}
-
-TEST_F(MainWindowTest, HelpAboutShowsTheAboutBoxWithTheWindowsIcon)
-{
-    QString shownName;
-    QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        ASSERT_NE(box, nullptr);
-        shownName = box->objectName();
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
-    window_->mnuHelpAbout->trigger();
-    EXPECT_EQ(shownName, QStringLiteral("About"));
 }
 
 } // namespace

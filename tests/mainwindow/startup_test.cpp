@@ -1,13 +1,10 @@
 #include "main_window_fixture.h"
 #include "scripted_prompt.h"
 
-#include "language_options.h"
-#include "progress_status.h"
 #include "settings_store.h"
 #include "single_instance.h"
 #include "startup.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -32,25 +29,6 @@ protected:
     QTemporaryDir folder_;
     QString iniFile_ = folder_.filePath(QStringLiteral("Tandem.ini"));
 };
-
-TEST_F(StartUpTest, FirstStartOpensBothPanesAtTheProgramFolder)
-{
-    settings::QSettingsStore store(iniFile_);
-    bool visibleWhenShown = false;
-    mainwindow::StartUp(*window_, store, volumes_, {}, [&] { visibleWhenShown = window_->isVisible(); });
-    EXPECT_TRUE(visibleWhenShown);
-    EXPECT_TRUE(window_->isVisible());
-    EXPECT_EQ(window_->LanguageList->count(), 12);
-    for (int pane = 1; pane <= 2; ++pane) {
-        ASSERT_NE(Pane(pane).FolderTree->SelectedItem(), nullptr);
-        EXPECT_EQ(dirtree::DirtreeNodes::Key(Pane(pane).FolderTree->SelectedItem()), Key("Program"));
-        EXPECT_TRUE(Pane(pane).RefreshNowButton->isEnabled());
-    }
-    // No scan ran yet, so the language frame waits.
-    EXPECT_FALSE(window_->ButtonFrame->isEnabled());
-    EXPECT_FALSE(window_->ConvertButton->isEnabled());
-    EXPECT_EQ(window_->findChildren<mainwindow::ProgressStatus*>().size(), 0);
-}
 
 // The real window on this machine's drives: Qt names the program's folder
 // with "/" even on Windows, where the trees' keys have "\".
@@ -101,29 +79,6 @@ TEST_F(StartUpTest, RemembersTheWindowAsItWasLeft)
     EXPECT_EQ(
         saved.Read(QStringLiteral("SETTINGS"), QStringLiteral("ScanSubfolders2"), QString()), QStringLiteral("1"));
     EXPECT_EQ(saved.Read(QStringLiteral("PATHS"), QStringLiteral("LastDir1"), QString()), Key("Sessions"));
-}
-
-TEST_F(StartUpTest, TheStatusWindowShowsWhileThePanesAreRead)
-{
-    settings::QSettingsStore store(iniFile_);
-    store.Write(QStringLiteral("SETTINGS"), QStringLiteral("AutoRefresh1"), QStringLiteral("1"));
-    store.Write(QStringLiteral("PATHS"), QStringLiteral("LastDir1"), Key("Sessions"));
-    mainwindow::StartUp(*window_, store, volumes_);
-    EXPECT_EQ(FileNames(1), (std::vector<std::string>{ "one.sesx", "two.sesx" }));
-    // The scan titles the window while it reads: the status window was up.
-    const auto& shown = window_->statusShownWhileTitled;
-    ASSERT_FALSE(shown.empty());
-    EXPECT_TRUE(std::all_of(shown.begin(), shown.end(), [](bool up) { return up; }));
-    EXPECT_EQ(window_->findChildren<mainwindow::ProgressStatus*>().size(), 0);
-}
-
-TEST_F(StartUpTest, SessionsGivenAtStartAreTicked)
-{
-    settings::QSettingsStore store(iniFile_);
-    ASSERT_TRUE(mainwindow::StartUp(*window_, store, volumes_, { Key("Sessions/two.sesx"), Key("Other/four.sesx") }));
-    EXPECT_EQ(Pane(1).FileList->CheckedKey(), Key("Sessions/two.sesx"));
-    EXPECT_EQ(Pane(2).FileList->CheckedKey(), Key("Other/four.sesx"));
-    EXPECT_TRUE(window_->ConvertButton->isEnabled());
 }
 
 TEST_F(StartUpTest, ClosingWhileStartUpReadsEndsItAtOnce)
