@@ -57,8 +57,10 @@ compare() {
         failures=$((failures + 1))
         return
     fi
-    # Messages name the files concerned, each system in its own way.
-    if ! tr -d '\r' < "$windows_out.err" | sed 's|Z:\\|/|g; s|\\|/|g' | cmp -s - "$linux_out.err"; then
+    # Messages name the files concerned, each system in its own way, and
+    # each build writes into a folder of its own.
+    if ! tr -d '\r' < "$windows_out.err" | sed "s|Z:\\\\|/|g; s|\\\\|/|g; s|^$windows_out/|$linux_out/|" |
+        cmp -s - "$linux_out.err"; then
         echo "DIFFERENT messages: $first + $second"
         failures=$((failures + 1))
         return
