@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 namespace tandem::engine {
@@ -15,8 +14,6 @@ struct RewrittenLine {
     std::array<std::string_view, MaxNumbers + 1> text{};
     std::array<std::int64_t, MaxNumbers> number{};
     int numbers = 1;
-
-    std::string str() const;
 };
 
 } // namespace tandem::engine
