@@ -122,7 +122,6 @@ std::size_t MergeClipGroups(MergeContext& context, std::size_t opening)
     const SessionLines& lines = context.session1;
     MergeState& state = context.state;
     context.out.WriteLine(lines[opening]);
-    state.hasClipGroups1 = true;
     state.lastClipGroupId = 0;
     std::size_t j = opening + 1;
     for (; j < lines.size(); ++j) {

@@ -49,19 +49,28 @@ compare() {
     # since the merge is what is compared.
     "$linux_tool" --force --no-verify "$@" --target "$linux_out" "$first" "$second" > /dev/null 2> "$linux_out.err" ||
         linux_status=$?
-    windows_status=0
-    "$here/wine-run.sh" "$prefix" "$windows_tool" --force --no-verify "$@" --target "$(windows_path "$windows_out")" \
-        "$(windows_path "$first")" "$(windows_path "$second")" > /dev/null 2> "$windows_out.err" || windows_status=$?
-    if [ "$linux_status" -ne "$windows_status" ]; then
-        echo "DIFFERENT exit status ($linux_status, $windows_status): $first + $second"
-        failures=$((failures + 1))
-        return
-    fi
-    # Messages name the files concerned, each system in its own way, and
-    # each build writes into a folder of its own.
-    if ! tr -d '\r' < "$windows_out.err" | sed "s|Z:\\\\|/|g; s|\\\\|/|g; s|^$windows_out/|$linux_out/|" |
-        cmp -s - "$linux_out.err"; then
-        echo "DIFFERENT messages: $first + $second"
+    # Wine on a busy machine now and then fails to start a program or adds
+    # a line of its own; the merge gives the same result every time, so a
+    # run that differs is tried once more before it counts.
+    for attempt in 1 2; do
+        rm -rf "$windows_out" && mkdir -p "$windows_out"
+        windows_status=0
+        "$here/wine-run.sh" "$prefix" "$windows_tool" --force --no-verify "$@" --target "$(windows_path "$windows_out")" \
+            "$(windows_path "$first")" "$(windows_path "$second")" > /dev/null 2> "$windows_out.err" || windows_status=$?
+        # Messages name the files concerned, each system in its own way, and
+        # each build writes into a folder of its own.
+        difference=""
+        if [ "$linux_status" -ne "$windows_status" ]; then
+            difference="exit status ($linux_status, $windows_status)"
+        elif ! tr -d '\r' < "$windows_out.err" | sed "s|Z:\\\\|/|g; s|\\\\|/|g; s|^$windows_out/|$linux_out/|" |
+            cmp -s - "$linux_out.err"; then
+            difference="messages"
+        fi
+        [ -z "$difference" ] && break
+        echo "run $attempt: different $difference: $(head -c 300 "$windows_out.err")"
+    done
+    if [ -n "$difference" ]; then
+        echo "DIFFERENT $difference: $first + $second"
         failures=$((failures + 1))
         return
     fi
