@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace tandem::verify {
 namespace {
@@ -59,10 +60,11 @@ TEST(MissingMedia, NamesWhatNeitherPathFinds)
     const auto folder = dir.path();
     std::filesystem::create_directories(folder / "out");
     dir.Write("near.wav", "x");
-    dir.Write("far & wide.wav", "x");
+    std::ofstream(folder / std::filesystem::u8path("far & wide \xE4\xB8\xAD\xF0\x9F\x8E\xB5.wav")) << "x";
     const std::string combined = (folder / "out" / "Mix.sesx").string();
     const std::vector<MediaPaths> media{ { "", "../near.wav" },
-        { (folder / "far &amp; wide.wav").string(), "gone.wav" }, { "", "..\\lost.wav" }, { "/nowhere/x.wav", "" } };
+        { (folder / "far &amp; wide &#x4E2D;&#127925;.wav").string(), "gone.wav" }, { "", "..\\lost.wav" },
+        { "/nowhere/x.wav", "" } };
     EXPECT_EQ(MissingMedia(combined, media, 1),
         std::vector<std::string>{ "2 media files of File 2 cannot be found: lost.wav, x.wav." });
 }
