@@ -1,4 +1,5 @@
 #include "merge_test_support.h"
+#include "messages.h"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +72,10 @@ TEST_P(GoldenTest, CombinedSessionMatchesByteForByte)
         return;
     }
     ASSERT_TRUE(outcome.succeeded) << outcome.description;
-    EXPECT_EQ(outcome.outputPath, (fs::path(targetFolder) / "One + Two.sesx").string());
+    // The completion message names both sessions and the new one.
+    EXPECT_EQ(OutcomeMessage(outcome).text,
+        two.string() + "\r\n appended to \r\n" + one.string() + "\r\n\r\nThe new file is called \r\n\r\n" +
+            (fs::path(targetFolder) / "One + Two.sesx").string());
     const std::string expected = test::ReadFile(folder / "expected.sesx");
     const auto actualLines = test::OutputLines(test::ReadFile(outcome.outputPath));
     const auto expectedLines = test::OutputLines(expected);
