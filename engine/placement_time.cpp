@@ -45,8 +45,8 @@ std::optional<PlacementTime> ParsePlacementTime(const std::string& text)
     const std::size_t dot = last.find('.');
     const std::string whole = last.substr(0, dot);
     const std::string fraction = dot == std::string::npos ? std::string() : last.substr(dot + 1);
-    if ((fields.size() == 1 && dot == std::string::npos) || !allDigits(whole) ||
-        (dot != std::string::npos && !fraction.empty() && !allDigits(fraction)) || whole.size() > 9)
+    if (!allDigits(whole) || (dot != std::string::npos && !fraction.empty() && !allDigits(fraction)) ||
+        whole.size() > 9)
         return std::nullopt;
     double seconds = number(whole) + (fraction.empty() ? 0.0 : number("0." + fraction));
     double unit = 60;
