@@ -62,7 +62,6 @@ std::vector<TrackLine> TrackLinesOf(const SessionLines& lines)
             const std::size_t end = BlockEnd(lines, j, audio ? "</audioTrack>" : "</busTrack>");
             TrackLine track;
             track.track = { static_cast<int>(tracks.size()) + 1, !audio, trackName(lines, j + 1, end) };
-            track.line = j;
             if (HasClosedAttribute(line, Marker::Id))
                 track.id = ReadAttributeNumber(line, Marker::Id);
             track.index = ReadAttributeNumber(line, Marker::Index);

@@ -28,7 +28,6 @@ class SessionLines;
 // track starts and its id and index (when it has them).
 struct TrackLine {
     SessionTrack track;
-    std::size_t line = 0;
     std::optional<std::int32_t> id;
     std::optional<std::int32_t> index;
 };

@@ -59,12 +59,13 @@ void writeSession2Clip(MergeContext& context, std::string_view line)
 }
 
 // Track automation lies on the session's time line and moves with session
-// 2; keyframes inside a clip count from the clip's start and stay.
+// 2 when it is placed; keyframes inside a clip count from the clip's start
+// and stay.
 void writeSession2Keyframe(MergeContext& context, std::string_view line)
 {
     const auto offset =
         HasClosedAttribute(line, Marker::SampleOffset) ? ReadAttributeTime(line, Marker::SampleOffset) : std::nullopt;
-    if (!offset || context.choices.offset == 0)
+    if (!offset)
         context.out.WriteLine(line);
     else
         context.out.WriteLine(

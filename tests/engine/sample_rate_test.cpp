@@ -37,7 +37,7 @@ TEST(SampleRate, DifferOnlyWhenBothAreKnown)
 {
     EXPECT_TRUE(SampleRatesDiffer("48000", "44100"));
     EXPECT_FALSE(SampleRatesDiffer("48000", "48000"));
-    EXPECT_FALSE(SampleRatesDiffer("048000", "48000"));
+    EXPECT_FALSE(SampleRatesDiffer("096000", "96000"));
     EXPECT_FALSE(SampleRatesDiffer("", "44100"));
     EXPECT_FALSE(SampleRatesDiffer("48000", ""));
     EXPECT_TRUE(SampleRatesDiffer("48000", "48k"));
