@@ -49,8 +49,8 @@ TEST(Placement, TimesAsTyped)
     EXPECT_DOUBLE_EQ(ParsePlacementTime("1:02:03.500")->seconds, 3723.5);
     EXPECT_DOUBLE_EQ(ParsePlacementTime("2:03.5")->seconds, 123.5);
     EXPECT_DOUBLE_EQ(ParsePlacementTime("1:30")->seconds, 90);
-    EXPECT_DOUBLE_EQ(ParsePlacementTime("75.25")->seconds, 75.25);
-    EXPECT_FALSE(ParsePlacementTime("75.25")->samples);
+    EXPECT_DOUBLE_EQ(ParsePlacementTime("100000075.25")->seconds, 100000075.25);
+    EXPECT_FALSE(ParsePlacementTime("100000075.25")->samples);
     EXPECT_DOUBLE_EQ(ParsePlacementTime("999999999:00")->seconds, 59999999940);
     for (const char* wrong : { "", "1:60", "1:60:00", "1:2:3:4", "abc", "-5", "1.2.3", "1::2", "1000000000:00" })
         EXPECT_FALSE(ParsePlacementTime(wrong)) << wrong;
