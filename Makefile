@@ -119,7 +119,7 @@ run: deps-run
 	$(BUILD_DIR)/app/tandem
 
 bench: deps-bench
-	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DTANDEM_BUILD_TESTS=OFF -DTANDEM_BUILD_BENCH=ON
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DTANDEM_BUILD_TESTS=OFF -DTANDEM_BUILD_BENCH=ON -DTANDEM_BUILD_GUI=ON
 	cmake --build $(BENCH_DIR) --parallel $(JOBS)
 	$(BENCH_DIR)/bench/tandem_bench
 	$(BENCH_DIR)/bench/tandem_scan_bench
