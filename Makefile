@@ -53,8 +53,10 @@ test: deps build
 # The Windows build, cross-compiled with MinGW-w64 and tested under Wine: the
 # tools and their tests, compared with the Linux build; with Qt for Windows
 # also the window, its test suites and the zip, which is unpacked and run.
+# Wine under load now and then fails to start a program (cmd's "not
+# recognized"), so a suite that fails is run once more; a fault fails twice.
 test-windows: build windows-build
-	ctest --test-dir $(WINDOWS_DIR) --output-on-failure --parallel $(JOBS)
+	ctest --test-dir $(WINDOWS_DIR) --output-on-failure --parallel $(JOBS) --repeat until-pass:2
 	scripts/compare-windows-build.sh $(BUILD_DIR)/cli/tandem-append $(WINDOWS_DIR)/cli/tandem-append.exe \
 	    $(CURDIR)/$(WINDOWS_DIR)/wineprefix
 	@if [ -n "$(wildcard $(QT_WINDOWS)/.complete)" ]; then \
