@@ -5,9 +5,9 @@
 # The pairs are the golden pairs of the engine's tests and variants of them
 # made here: other line ends (CR LF, CR alone), TAB indentation, and the
 # sessions of one pair appended to those of the pair before it; each golden
-# pair also placed after File 1, at a time, and with tracks left out. The check after
-# the merge names files by their own paths, which differ between the
-# systems, so it is left to the tests of each build.
+# pair also placed after File 1, at a time, and with tracks left out. The
+# check after the merge names files by their own paths, which differ between
+# the systems, so it is left to the tests of each build.
 set -eu
 
 linux_tool=$1
