@@ -110,10 +110,16 @@ closed_by_escape() {
     [ "$status" -eq 0 ]
 }
 
-# The value of one registry value as `wine reg query` shows it.
+# The value of one registry value as `wine reg query` shows it. Wine under
+# load now and then fails to start reg.exe, so a query that fails is made
+# again, up to three times.
 registry_value() {
-    wine reg query "$key\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
-        sed -n "s/^ *$2 *REG_SZ *//p"
+    for attempt in 1 2 3; do
+        if answer=$(wine reg query "$key\\$1" /v "$2" 2>/dev/null); then
+            printf '%s\n' "$answer" | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"
+            return
+        fi
+    done
 }
 expect_value() {
     value=$(registry_value "$1" "$2")
