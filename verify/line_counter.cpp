@@ -1,7 +1,5 @@
 #include "line_counter.h"
 
-#include <cstring>
-
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -10,40 +8,53 @@ namespace tandem::verify {
 
 namespace {
 
-// Counts the LF bytes sixteen or eight at a time: every line of a session
-// passes here.
-std::uint64_t countLineFeeds(const char* p, const char* end)
+struct LineEnds {
+    std::uint64_t lf = 0;
+    std::uint64_t cr = 0;
+    std::uint64_t crLf = 0;
+};
+
+// Counts LF, CR and CR LF in one pass, sixteen bytes at a time: every line
+// of a session passes here, most of them one tag at a time.
+LineEnds countLineEnds(const char* p, const char* end)
 {
-    std::uint64_t count = 0;
+    LineEnds counts;
 #if defined(__SSE2__)
     const __m128i lineFeed = _mm_set1_epi8('\n');
-    while (end - p >= 16) {
-        // Each lane counts to at most 255 before the lanes are summed.
-        __m128i lanes = _mm_setzero_si128();
-        for (int block = 0; block < 255 && end - p >= 16; ++block, p += 16) {
-            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-            lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(bytes, lineFeed));
-        }
-        const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
-        count += static_cast<std::uint64_t>(_mm_cvtsi128_si64(sums)) +
+    const __m128i carriageReturn = _mm_set1_epi8('\r');
+    const __m128i zero = _mm_setzero_si128();
+    const auto sum = [zero](__m128i lanes) {
+        const __m128i sums = _mm_sad_epu8(lanes, zero);
+        return static_cast<std::uint64_t>(_mm_cvtsi128_si64(sums)) +
             static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums)));
-    }
-#else
-    constexpr std::uint64_t ones = 0x0101010101010101ull;
-    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7Full;
-    constexpr std::uint64_t pattern = ones * '\n';
-    for (; end - p >= 8; p += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, p, 8);
-        const std::uint64_t x = word ^ pattern;
-        // The top bit of each byte that was LF, exactly.
-        const std::uint64_t zero = ~(((x & low7) + low7) | x | low7);
-        count += ((zero >> 7) * ones) >> 56;
+    };
+    // The byte after each of the sixteen is read too, for CR LF.
+    while (end - p > 16) {
+        // Each lane counts to at most 255 before the lanes are summed.
+        __m128i lfs = zero;
+        __m128i crs = zero;
+        __m128i crLfs = zero;
+        for (int block = 0; block < 255 && end - p > 16; ++block, p += 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
+            const __m128i cr = _mm_cmpeq_epi8(bytes, carriageReturn);
+            lfs = _mm_sub_epi8(lfs, _mm_cmpeq_epi8(bytes, lineFeed));
+            crs = _mm_sub_epi8(crs, cr);
+            crLfs = _mm_sub_epi8(crLfs, _mm_and_si128(cr, _mm_cmpeq_epi8(next, lineFeed)));
+        }
+        counts.lf += sum(lfs);
+        counts.cr += sum(crs);
+        counts.crLf += sum(crLfs);
     }
 #endif
-    for (; p < end; ++p)
-        count += *p == '\n';
-    return count;
+    for (; p < end; ++p) {
+        counts.lf += *p == '\n';
+        if (*p == '\r') {
+            ++counts.cr;
+            counts.crLf += p + 1 < end && p[1] == '\n';
+        }
+    }
+    return counts;
 }
 
 } // namespace
@@ -54,13 +65,10 @@ void LineCounter::Count(const char* begin, const char* end)
         return;
     if (pendingCr_ && *begin == '\n')
         ++crLf_;
-    lf_ += countLineFeeds(begin, end);
-    for (const char* cr = begin;
-         (cr = static_cast<const char*>(std::memchr(cr, '\r', static_cast<std::size_t>(end - cr)))); ++cr) {
-        ++cr_;
-        if (cr + 1 < end && cr[1] == '\n')
-            ++crLf_;
-    }
+    const LineEnds counts = countLineEnds(begin, end);
+    lf_ += counts.lf;
+    cr_ += counts.cr;
+    crLf_ += counts.crLf;
     pendingCr_ = end[-1] == '\r';
 }
 

@@ -46,6 +46,10 @@ std::string unescaped(const std::string& text)
 {
     std::string plain;
     for (std::size_t i = 0; i < text.size();) {
+        if (text[i] != '&') {
+            plain += text[i++];
+            continue;
+        }
         const std::size_t end = text.find(';', i);
         if (const auto named = namedReference(text, i)) {
             plain += named->first;
