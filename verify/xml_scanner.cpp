@@ -492,7 +492,11 @@ const char* XmlScanner::startTag(const char* p, const char* end)
             fail(p, "attribute \"" + std::string(attribute) + "\" appears twice on " + tagName() + ".");
             return p;
         }
-        attributes_.push_back({ attribute, between(open + 1, v) });
+        // Field by field: a whole pair built on the stack first is read back
+        // before its halves are stored, which stalls every attribute.
+        XmlAttribute& added = attributes_.emplace_back();
+        added.name = attribute;
+        added.value = between(open + 1, v);
         q = v + 1;
     }
     if (repeatedAttribute()) {
