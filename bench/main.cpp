@@ -42,6 +42,8 @@ constexpr std::uint64_t SmallSessionBytes = 1'000'000;
 // The layout the merge must normalise most of: CR LF and TABs.
 constexpr Layout EditedLayout{ "\r\n", true };
 
+constexpr const char* checkPeakArgument = "--check-peak";
+
 double megabytes(std::uint64_t bytes) { return static_cast<double>(bytes) / 1e6; }
 
 struct SessionPair {
@@ -144,12 +146,13 @@ void measureCheck(const SessionPair& pair, const MergeFigures& merged)
         std::filesystem::remove(merged.output);
         checkedSeconds.push_back(SecondsTaken(mergeAndCheck));
     }
-    const std::uint64_t checkPeak = PeakResidentBytesInChild(
-        [&] { return tandem::verify::CheckCombinedSession(pair.first, pair.second, merged.output).Clean(); });
+    const std::uint64_t checkPeak =
+        NumberPrintedByThisProgram({ checkPeakArgument, pair.first, pair.second, merged.output });
     const std::uint64_t outputBytes = std::filesystem::file_size(merged.output);
     const double mergeTime = Median(mergeSeconds);
     const double checkedTime = Median(checkedSeconds);
-    std::printf("merge %.3f s, merge with the check beside it %.3f s (medians of %d); the check alone: peak RSS "
+    std::printf("merge %.3f s, merge with the check beside it %.3f s (medians of %d); the check alone, in a fresh "
+                "process: peak RSS "
                 "%.1f MB\n",
         mergeTime, checkedTime, Rounds, megabytes(checkPeak));
     std::printf("bench check: time the check adds / merge %.2f (target %.1f), memory ratio peak/output %.2f (target "
@@ -211,6 +214,16 @@ void runMicroBenchmarks(const TempFolder& folder)
     benchmark::RunSpecifiedBenchmarks();
 }
 
+// `tandem_bench --check-peak FIRST SECOND COMBINED`: checks the three
+// files in a fresh process and prints its peak resident bytes.
+int printCheckPeak(char** paths)
+{
+    if (!tandem::verify::CheckCombinedSession(paths[0], paths[1], paths[2]).Clean())
+        return 1;
+    std::printf("%llu\n", static_cast<unsigned long long>(PeakResidentBytes()));
+    return 0;
+}
+
 int run(int argc, char** argv)
 {
     std::string error;
@@ -239,6 +252,8 @@ int run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    if (argc == 5 && std::string_view(argv[1]) == checkPeakArgument)
+        return printCheckPeak(argv + 2);
     benchmark::Initialize(&argc, argv);
     try {
         return run(argc, argv);

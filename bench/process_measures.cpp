@@ -102,6 +102,50 @@ std::uint64_t PeakAnonymousBytesInChild(const std::function<bool()>& work)
     return measured;
 }
 
+std::uint64_t PeakResidentBytes()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stoull(line.substr(6)) * 1024;
+    throw std::runtime_error("/proc/self/status tells no peak resident set");
+}
+
+std::uint64_t NumberPrintedByThisProgram(const std::vector<std::string>& arguments)
+{
+    std::vector<std::string> words{ "/proc/self/exe" };
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    int channel[2];
+    if (pipe(channel) != 0)
+        throw std::runtime_error("cannot make a pipe to the measuring program");
+    const pid_t child = forkChild([&] {
+        close(channel[0]);
+        if (dup2(channel[1], STDOUT_FILENO) < 0)
+            return 127;
+        execv(argv[0], argv.data());
+        return 127;
+    });
+    close(channel[1]);
+    std::string printed;
+    char piece[256];
+    for (ssize_t got; (got = read(channel[0], piece, sizeof piece)) != 0;) {
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            break;
+        printed.append(piece, static_cast<std::size_t>(got));
+    }
+    close(channel[0]);
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || printed.empty())
+        throw std::runtime_error("the measuring program failed");
+    return std::stoull(printed);
+}
+
 std::uint64_t PeakResidentBytesInChild(const std::function<bool()>& work)
 {
     const pid_t child = forkChild([&] { return work() ? 0 : 1; });

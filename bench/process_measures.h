@@ -22,6 +22,16 @@ std::string LoadAverage();
 // false or the child does not exit normally.
 std::uint64_t PeakResidentBytesInChild(const std::function<bool()>& work);
 
+// This process's peak resident set so far, in bytes.
+std::uint64_t PeakResidentBytes();
+
+// Runs this program afresh with `arguments` and returns the number it
+// prints on its standard output: for figures of a process in which nothing
+// of this one counts (a forked child holds this process's pages, and even
+// after exec the kernel keeps the peak of the memory it came from). Throws
+// std::runtime_error when the program does not exit with 0.
+std::uint64_t NumberPrintedByThisProgram(const std::vector<std::string>& arguments);
+
 // The same for the private (anonymous) memory that `work` takes in the
 // child: the heap and the like, without the pages of files it maps, and
 // without what the child holds from its parent. The kernel keeps no peak of
