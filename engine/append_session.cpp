@@ -109,10 +109,11 @@ AppendOutcome AppendSession(const std::string& firstPath, const std::string& sec
         writer = std::make_unique<SessionWriter>(file, options.written);
         const bool whole = platform::RunReading(
             [&] {
-                Scan1(session1, state);
-                Scan2(session2, state);
+                TrackIds trackIds;
+                Scan1(session1, state, trackIds);
+                Scan2(session2, state, trackIds);
                 Scan3(session1, state);
-                AvoidMasterIdCollision(session1, session2, state);
+                AvoidMasterIdCollision(trackIds, state);
                 const MergeChoices choices =
                     WorkOutChoices(session1, session2, options, firstPath, secondPath, targetFolder);
                 MergeContext context{ session1, session2, state, *writer, choices };

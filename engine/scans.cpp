@@ -78,12 +78,60 @@ std::size_t scanMarkerBag(const SessionLines& lines, std::size_t bag, MarkerPosi
     return j;
 }
 
+// Gathers the ids of the audio and bus track lines between a session's
+// first "<tracks>" line and `stop`, as the writing pass meets them, from
+// every line a scan passes, in order.
+class TrackIdCollector {
+public:
+    explicit TrackIdCollector(std::string_view stop)
+        : stop_(stop)
+    {
+    }
+
+    // False once the tracks have ended: later lines change nothing.
+    bool Wants() const { return phase_ != Phase::Ended; }
+
+    void See(std::string_view line)
+    {
+        if (phase_ == Phase::Before) {
+            if (StartsWith(line, "<tracks>"))
+                phase_ = Phase::Inside;
+            return;
+        }
+        // Nearly every line of a track is none of these: the second
+        // character tells most apart before any whole prefix is compared.
+        if (phase_ == Phase::Ended || line.size() < 2 || line[0] != '<' ||
+            (line[1] != 'a' && line[1] != 'b' && line[1] != stop_[1] && line[1] != '/'))
+            return;
+        if (StartsWith(line, stop_) || StartsWith(line, "</tracks>"))
+            phase_ = Phase::Ended;
+        else if (StartsWith(line, "<audioTrack ") || StartsWith(line, "<busTrack "))
+            if (const auto id = ReadAttributeNumber(line, Marker::Id))
+                ids_.push_back(*id);
+    }
+
+    std::vector<std::int32_t> Ids() { return std::move(ids_); }
+
+private:
+    enum class Phase { Before, Inside, Ended };
+    std::string_view stop_;
+    Phase phase_ = Phase::Before;
+    std::vector<std::int32_t> ids_;
+};
+
 } // namespace
 
-void Scan1(const SessionLines& session1, MergeState& state)
+void Scan1(const SessionLines& session1, MergeState& state, TrackIds& trackIds)
 {
-    for (std::size_t i = 1; i < session1.size(); ++i) {
+    TrackIdCollector tracks("<masterTrack ");
+    if (session1.size() > 0)
+        tracks.See(session1[0]);
+    bool filesEnded = false;
+    for (std::size_t i = 1; i < session1.size() && (!filesEnded || tracks.Wants()); ++i) {
         const std::string_view line = session1[i];
+        tracks.See(line);
+        if (filesEnded)
+            continue;
         if (StartsWith(line, "<file ")) {
             if (const auto id = ReadAttributeNumber(line, Marker::Id))
                 state.maxFileId = std::max(state.maxFileId, *id);
@@ -93,24 +141,32 @@ void Scan1(const SessionLines& session1, MergeState& state)
                 state.ownMasterId1 = *id;
             }
         } else if (StartsWith(line, "</files>")) {
-            return;
+            filesEnded = true;
         }
     }
+    trackIds.first = tracks.Ids();
 }
 
-void Scan2(const SessionLines& session2, MergeState& state)
+void Scan2(const SessionLines& session2, MergeState& state, TrackIds& trackIds)
 {
     MarkerListFinder finder(session2);
+    TrackIdCollector tracks("<files");
+    if (session2.size() > 0)
+        tracks.See(session2[0]);
     std::size_t i = 1;
     while (i < session2.size()) {
         const std::string_view line = session2[i];
+        tracks.See(line);
         if (StartsWith(line, "<clipGroups>")) {
             state.clipGroupsLine2 = i;
         } else if (StartsWith(line, "<AEScart:Version>")) {
             state.cartLine2 = i;
         } else if (StartsWith(line, "<rdf:Bag>")) {
-            i = scanMarkerBag(
+            const std::size_t next = scanMarkerBag(
                 session2, i, { state.cueMarkersLine2, state.cdMarkersLine2, state.subclipMarkersLine2 }, finder);
+            for (++i; i < next && tracks.Wants(); ++i)
+                tracks.See(session2[i]);
+            i = next;
             continue;
         } else if (StartsWith(line, "<files>")) {
             state.filesLine2 = i;
@@ -122,43 +178,19 @@ void Scan2(const SessionLines& session2, MergeState& state)
         }
         ++i;
     }
+    trackIds.second = tracks.Ids();
 }
 
-namespace {
-
-// The ids of the audio and bus track lines between a session's "<tracks>"
-// line and `stop`, as the writing pass meets them.
-std::vector<std::int32_t> trackIds(const SessionLines& lines, std::string_view stop)
-{
-    std::vector<std::int32_t> ids;
-    for (std::size_t i = FindLineStartingWith(lines, 0, "<tracks>") + 1; i < lines.size(); ++i) {
-        const std::string_view line = lines[i];
-        // Nearly every line of a track is none of these: the second
-        // character tells most apart before any whole prefix is compared.
-        if (line.size() < 2 || line[0] != '<' ||
-            (line[1] != 'a' && line[1] != 'b' && line[1] != stop[1] && line[1] != '/'))
-            continue;
-        if (StartsWith(line, stop) || StartsWith(line, "</tracks>"))
-            break;
-        if (StartsWith(line, "<audioTrack ") || StartsWith(line, "<busTrack "))
-            if (const auto id = ReadAttributeNumber(line, Marker::Id))
-                ids.push_back(*id);
-    }
-    return ids;
-}
-
-} // namespace
-
-void AvoidMasterIdCollision(const SessionLines& session1, const SessionLines& session2, MergeState& state)
+void AvoidMasterIdCollision(const TrackIds& trackIds, MergeState& state)
 {
     if (!state.ownMasterId1)
         return;
-    const std::vector<std::int32_t> ids1 = trackIds(session1, "<masterTrack ");
+    const std::vector<std::int32_t>& ids1 = trackIds.first;
     MergeState shifted = state;
     shifted.maxTrackId = ids1.empty() ? 0 : *std::max_element(ids1.begin(), ids1.end());
     std::int32_t highest = shifted.maxTrackId;
     bool collides = std::find(ids1.begin(), ids1.end(), state.masterId) != ids1.end();
-    for (const std::int32_t id : trackIds(session2, "<files")) {
+    for (const std::int32_t id : trackIds.second) {
         const std::int32_t moved = NewTrackId(id, shifted);
         highest = std::max(highest, moved);
         collides = collides || moved == state.masterId;
