@@ -1,5 +1,6 @@
 #include "append_session.h"
 
+#include "background_split.h"
 #include "merge_context.h"
 #include "merge_failure.h"
 #include "output_naming.h"
@@ -77,8 +78,11 @@ AppendOutcome AppendSession(const std::string& firstPath, const std::string& sec
     try {
         if (const int error = view1.Open(firstPath))
             return failed(std::move(outcome), Phase::Read, error, firstPath);
+        BackgroundSplit second(view2, secondPath, session2);
         bool text1 = false;
-        if (!platform::RunReading([&] { text1 = session1.Split(view1.Text()); }, unreadable))
+        const bool whole1 = platform::RunReading([&] { text1 = session1.Split(view1.Text()); }, unreadable);
+        second.Wait();
+        if (!whole1)
             return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::InputPastEndOfFile, firstPath);
         // Session 2 goes into session 1's lines; without a line break there
         // is nothing to merge into, and the combined file would be empty.
@@ -86,12 +90,13 @@ AppendOutcome AppendSession(const std::string& firstPath, const std::string& sec
             return failed(std::move(outcome), Phase::Read, unreadableText(view1, firstPath), firstPath);
         if (session1.size() < 2)
             return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::InvalidFileFormat, firstPath);
-        if (const int error = view2.Open(secondPath))
-            return failed(std::move(outcome), Phase::Read, error, secondPath);
-        bool text2 = false;
-        if (!platform::RunReading([&] { text2 = session2.Split(view2.Text()); }, unreadable))
+        if (second.openError != 0)
+            return failed(std::move(outcome), Phase::Read, second.openError, secondPath);
+        if (second.outOfMemory)
+            return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::OutOfMemory, secondPath);
+        if (!second.whole)
             return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::InputPastEndOfFile, secondPath);
-        if (!text2)
+        if (!second.text)
             return failed(std::move(outcome), Phase::Read, unreadableText(view2, secondPath), secondPath);
     } catch (const std::bad_alloc&) {
         return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::OutOfMemory,

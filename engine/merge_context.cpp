@@ -10,7 +10,7 @@ std::size_t FindLineStartingWith(const SessionLines& lines, std::size_t from, st
 {
     const std::size_t count = lines.size();
     for (std::size_t i = from; i < count; ++i)
-        if (StartsWith(lines[i], prefix))
+        if (lines.StartsWith(i, prefix))
             return i;
     return count;
 }

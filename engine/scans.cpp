@@ -36,11 +36,11 @@ public:
         if (from < searchedFrom_ || from > stop_) {
             searchedFrom_ = from;
             stop_ = from;
-            while (stop_ < lines_.size() && !StartsWith(lines_[stop_], "<xmpDM:markers>") &&
-                !StartsWith(lines_[stop_], "</rdf:li>"))
+            while (stop_ < lines_.size() && !lines_.StartsWith(stop_, "<xmpDM:markers>") &&
+                !lines_.StartsWith(stop_, "</rdf:li>"))
                 ++stop_;
         }
-        return stop_ < lines_.size() && StartsWith(lines_[stop_], "<xmpDM:markers>") ? stop_ : 0;
+        return stop_ < lines_.size() && lines_.StartsWith(stop_, "<xmpDM:markers>") ? stop_ : 0;
     }
 
 private:
@@ -91,22 +91,19 @@ public:
     // False once the tracks have ended: later lines change nothing.
     bool Wants() const { return phase_ != Phase::Ended; }
 
-    void See(std::string_view line)
+    void See(const SessionLines& lines, std::size_t position)
     {
         if (phase_ == Phase::Before) {
-            if (StartsWith(line, "<tracks>"))
+            if (lines.StartsWith(position, "<tracks>"))
                 phase_ = Phase::Inside;
             return;
         }
-        // Nearly every line of a track is none of these: the second
-        // character tells most apart before any whole prefix is compared.
-        if (phase_ == Phase::Ended || line.size() < 2 || line[0] != '<' ||
-            (line[1] != 'a' && line[1] != 'b' && line[1] != stop_[1] && line[1] != '/'))
+        if (phase_ == Phase::Ended)
             return;
-        if (StartsWith(line, stop_) || StartsWith(line, "</tracks>"))
+        if (lines.StartsWith(position, stop_) || lines.StartsWith(position, "</tracks>"))
             phase_ = Phase::Ended;
-        else if (StartsWith(line, "<audioTrack ") || StartsWith(line, "<busTrack "))
-            if (const auto id = ReadAttributeNumber(line, Marker::Id))
+        else if (lines.StartsWith(position, "<audioTrack ") || lines.StartsWith(position, "<busTrack "))
+            if (const auto id = ReadAttributeNumber(lines[position], Marker::Id))
                 ids_.push_back(*id);
     }
 
@@ -125,22 +122,21 @@ void Scan1(const SessionLines& session1, MergeState& state, TrackIds& trackIds)
 {
     TrackIdCollector tracks("<masterTrack ");
     if (session1.size() > 0)
-        tracks.See(session1[0]);
+        tracks.See(session1, 0);
     bool filesEnded = false;
     for (std::size_t i = 1; i < session1.size() && (!filesEnded || tracks.Wants()); ++i) {
-        const std::string_view line = session1[i];
-        tracks.See(line);
+        tracks.See(session1, i);
         if (filesEnded)
             continue;
-        if (StartsWith(line, "<file ")) {
-            if (const auto id = ReadAttributeNumber(line, Marker::Id))
+        if (session1.StartsWith(i, "<file ")) {
+            if (const auto id = ReadAttributeNumber(session1[i], Marker::Id))
                 state.maxFileId = std::max(state.maxFileId, *id);
-        } else if (StartsWith(line, "<masterTrack ")) {
-            if (const auto id = ReadAttributeNumber(line, Marker::Id)) {
+        } else if (session1.StartsWith(i, "<masterTrack ")) {
+            if (const auto id = ReadAttributeNumber(session1[i], Marker::Id)) {
                 state.masterId = *id;
                 state.ownMasterId1 = *id;
             }
-        } else if (StartsWith(line, "</files>")) {
+        } else if (session1.StartsWith(i, "</files>")) {
             filesEnded = true;
         }
     }
@@ -152,26 +148,25 @@ void Scan2(const SessionLines& session2, MergeState& state, TrackIds& trackIds)
     MarkerListFinder finder(session2);
     TrackIdCollector tracks("<files");
     if (session2.size() > 0)
-        tracks.See(session2[0]);
+        tracks.See(session2, 0);
     std::size_t i = 1;
     while (i < session2.size()) {
-        const std::string_view line = session2[i];
-        tracks.See(line);
-        if (StartsWith(line, "<clipGroups>")) {
+        tracks.See(session2, i);
+        if (session2.StartsWith(i, "<clipGroups>")) {
             state.clipGroupsLine2 = i;
-        } else if (StartsWith(line, "<AEScart:Version>")) {
+        } else if (session2.StartsWith(i, "<AEScart:Version>")) {
             state.cartLine2 = i;
-        } else if (StartsWith(line, "<rdf:Bag>")) {
+        } else if (session2.StartsWith(i, "<rdf:Bag>")) {
             const std::size_t next = scanMarkerBag(
                 session2, i, { state.cueMarkersLine2, state.cdMarkersLine2, state.subclipMarkersLine2 }, finder);
             for (++i; i < next && tracks.Wants(); ++i)
-                tracks.See(session2[i]);
+                tracks.See(session2, i);
             i = next;
             continue;
-        } else if (StartsWith(line, "<files>")) {
+        } else if (session2.StartsWith(i, "<files>")) {
             state.filesLine2 = i;
-        } else if (StartsWith(line, "<masterTrack ")) {
-            if (const auto id = ReadAttributeNumber(line, Marker::Id)) {
+        } else if (session2.StartsWith(i, "<masterTrack ")) {
+            if (const auto id = ReadAttributeNumber(session2[i], Marker::Id)) {
                 state.masterId = NewMasterId(state.masterId, *id);
                 state.ownMasterId2 = *id;
             }
@@ -204,12 +199,11 @@ void Scan3(const SessionLines& session1, MergeState& state)
     MarkerListFinder finder(session1);
     std::size_t i = 0;
     while (i < session1.size()) {
-        const std::string_view line = session1[i];
-        if (StartsWith(line, "<rdf:Bag>")) {
+        if (session1.StartsWith(i, "<rdf:Bag>")) {
             i = scanMarkerBag(
                 session1, i, { state.cueMarkersLine1, state.cdMarkersLine1, state.subclipMarkersLine1 }, finder);
             continue;
-        } else if (StartsWith(line, "<clipGroups>")) {
+        } else if (session1.StartsWith(i, "<clipGroups>")) {
             state.hasClipGroups1 = true;
         }
         ++i;

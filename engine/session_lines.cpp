@@ -16,6 +16,12 @@ namespace {
 // address space only, no memory.
 constexpr std::size_t shortLine = 16;
 
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+constexpr bool littleEndian = true;
+#else
+constexpr bool littleEndian = false;
+#endif
+
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The first `separator`, TAB or NUL at or after p, or end: the one pass over
@@ -73,15 +79,30 @@ std::string_view SessionLines::normalised(const char* begin, const char* end, bo
     return copy;
 }
 
+void SessionLines::add(std::string_view line)
+{
+    lines_.push_back(line);
+    Key key;
+    if (line.size() >= sizeof key && littleEndian) {
+        // The same number as keyOf's, in one load.
+        std::memcpy(&key, line.data(), sizeof key);
+    } else {
+        key = keyOf(line);
+    }
+    keys_.push_back(key);
+}
+
 bool SessionLines::Split(std::string_view text)
 {
     lines_.clear();
+    keys_.clear();
     copies_.clear();
     if (text.empty())
         return true;
     const char* const end = text.data() + text.size();
     const char separator = text.find('\n') != std::string_view::npos ? '\n' : '\r';
     lines_.reserve(text.size() / shortLine + 1);
+    keys_.reserve(text.size() / shortLine + 1);
     const char* start = text.data();
     for (;;) {
         // Indentation is passed over before the search, so that TABs there
@@ -95,13 +116,14 @@ bool SessionLines::Split(std::string_view text)
                 break;
             if (*p == '\0') {
                 lines_.clear();
+                keys_.clear();
                 copies_.clear();
                 return false;
             }
             hasTab = true;
             ++p;
         }
-        lines_.push_back(normalised(start, p, hasTab));
+        add(normalised(start, p, hasTab));
         if (p == end)
             return true;
         start = p + 1;
