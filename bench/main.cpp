@@ -62,6 +62,9 @@ SessionPair generatePair(const TempFolder& folder, std::string_view tag, std::ui
     pair.folder = folder.Path();
     const GeneratedSession sessions[] = { GenerateSession(pair.first, seed, bytes, layout),
         GenerateSession(pair.second, seed + 1, bytes, layout) };
+    for (const std::string& path : { pair.first, pair.second })
+        if (!SyncFile(path))
+            throw std::runtime_error("cannot flush the generated session " + path);
     for (const GeneratedSession& session : sessions) {
         pair.bytes += session.bytes;
         if (describe)

@@ -49,4 +49,13 @@ bool CatAndSync(const std::string& first, const std::string& second, const std::
     return close(out) == 0 && complete;
 }
 
+bool SyncFile(const std::string& path)
+{
+    const int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0)
+        return false;
+    const bool synced = fsync(file) == 0;
+    return close(file) == 0 && synced;
+}
+
 } // namespace tandem::bench

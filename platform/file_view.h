@@ -18,12 +18,22 @@ public:
     FileView(const FileView&) = delete;
     FileView& operator=(const FileView&) = delete;
 
+    // What Open does with a file it cannot map: read it into memory, or
+    // leave it for the caller to read in pieces (Mapped() is then false and
+    // the text empty).
+    enum class Unmappable { Read, Leave };
+
     // Returns a Tandem error number, 0 on success.
-    int Open(const std::string& path);
+    int Open(const std::string& path, Unmappable unmappable = Unmappable::Read);
     std::string_view Text() const { return { data_, size_ }; }
     bool Mapped() const { return mapped_; }
     // Whether `address` lies in the bytes of this file.
     bool Holds(const void* address) const;
+    // The bytes before `offset` are read and not needed again: a mapped
+    // file's pages there leave this process's memory (they stay readable,
+    // from the system's cache), so that reading a file from start to end
+    // holds little of it at any time.
+    void Release(std::size_t offset);
 
 private:
     void close();

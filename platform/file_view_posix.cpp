@@ -5,6 +5,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <limits>
 #include <new>
 
@@ -43,7 +44,7 @@ void FileView::close()
     size_ = 0;
 }
 
-int FileView::Open(const std::string& path)
+int FileView::Open(const std::string& path, Unmappable unmappable)
 {
     close();
     InputFile file;
@@ -61,6 +62,8 @@ int FileView::Open(const std::string& path)
         mapped_ = true;
         return ErrorNumber::None;
     }
+    if (unmappable == Unmappable::Leave)
+        return ErrorNumber::None;
     std::size_t got = 0;
     if (const int error = readWhole(file, size, read_, got))
         return error;
@@ -75,6 +78,14 @@ bool FileView::Holds(const void* address) const
     // A fault may name any byte of the last page, past the file's end.
     static const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
     return mapped_ && byte >= data_ && byte < data_ + size_ + page;
+}
+
+void FileView::Release(std::size_t offset)
+{
+    static const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    const std::size_t whole = std::min(offset, size_) / page * page;
+    if (mapped_ && whole > 0)
+        ::madvise(const_cast<char*>(data_), whole, MADV_DONTNEED);
 }
 
 } // namespace tandem::platform

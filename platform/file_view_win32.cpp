@@ -37,7 +37,7 @@ void FileView::close()
     size_ = 0;
 }
 
-int FileView::Open(const std::string& path)
+int FileView::Open(const std::string& path, Unmappable unmappable)
 {
     close();
     InputFile file;
@@ -61,6 +61,8 @@ int FileView::Open(const std::string& path)
             CloseHandle(mapping);
         }
     }
+    if (unmappable == Unmappable::Leave)
+        return ErrorNumber::None;
     read_.reset(new (std::nothrow) char[size + 1]);
     if (!read_)
         return ErrorNumber::OutOfMemory;
@@ -83,5 +85,9 @@ bool FileView::Holds(const void* address) const
     const auto* byte = static_cast<const char*>(address);
     return mapped_ && byte >= data_ && byte < data_ + size_;
 }
+
+// Windows takes a view's pages out of the working set itself when memory is
+// short; they cost nothing else, being the system's file cache.
+void FileView::Release(std::size_t) { }
 
 } // namespace tandem::platform

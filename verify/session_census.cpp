@@ -46,6 +46,25 @@ void SessionCensus::Read(std::size_t size)
     }
 }
 
+void SessionCensus::ReadWhole(std::string_view text, const std::function<void(std::size_t)>& passed)
+{
+    scanner_.Borrow(text);
+    std::size_t step = pieceSize;
+    for (std::size_t revealed = 0; revealed < text.size();) {
+        const std::size_t before = scanner_.Passed();
+        revealed = text.size() - revealed > step ? revealed + step : text.size();
+        scanner_.Reveal(revealed);
+        scanner_.Scan(false);
+        const std::size_t after = scanner_.Passed();
+        // A token that does not end within a step is read again with twice
+        // the step, so that a huge one is read again only as often as its
+        // size doubles.
+        step = after == before ? step * 2 : pieceSize;
+        passed(after);
+    }
+    Read(0);
+}
+
 void SessionCensus::noteLineStart(LineGroup group)
 {
     if (!scanner_.TokenAtLineStart())

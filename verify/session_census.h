@@ -8,6 +8,7 @@
 #include "xml_scanner.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,6 +26,10 @@ public:
     // a piece of 0 bytes ends the file.
     std::pair<char*, std::size_t> Room();
     void Read(std::size_t size);
+    // Instead: a whole file that stays valid while it is read (a mapped
+    // one), read where it lies, step by step; after each step `passed` is
+    // told the offset before which the text is not needed again.
+    void ReadWhole(std::string_view text, const std::function<void(std::size_t)>& passed);
 
     // After the last piece.
     const SessionContent& Content() const { return content_; }

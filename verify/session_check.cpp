@@ -4,6 +4,8 @@
 
 #include "errors.h"
 #include "file_io.h"
+#include "file_view.h"
+#include "read_guard.h"
 
 #include <algorithm>
 #include <cstring>
@@ -23,9 +25,36 @@ CheckResult failed(int errorNumber)
 
 } // namespace
 
+namespace {
+
+// A mapped file is read where it lies, a page-sized margin behind the
+// reading released as it goes; a file cut short meanwhile is a read error.
+CheckResult checkMapped(platform::FileView& view)
+{
+    SessionCensus census;
+    constexpr std::size_t margin = 1 << 16;
+    const void* unreadable = nullptr;
+    const bool whole = platform::RunReading(
+        [&] {
+            census.ReadWhole(
+                view.Text(), [&view](std::size_t passed) { view.Release(passed > margin ? passed - margin : 0); });
+        },
+        unreadable);
+    if (!whole)
+        return failed(platform::ErrorNumber::InputPastEndOfFile);
+    return census.Result();
+}
+
+} // namespace
+
 CheckResult CheckSessionFile(const std::string& path)
 {
     try {
+        platform::FileView view;
+        if (const int error = view.Open(path, platform::FileView::Unmappable::Leave))
+            return failed(error);
+        if (view.Mapped())
+            return checkMapped(view);
         platform::InputFile file;
         if (const int error = file.Open(path))
             return failed(error);

@@ -115,11 +115,11 @@ XmlScanner::XmlScanner(XmlEvents& events)
 
 void XmlScanner::countTo(const char* at)
 {
-    const char* from = buffer_.get() + counted_;
+    const char* from = text_ + counted_;
     if (at <= from)
         return;
     lines_.Count(from, at);
-    counted_ = static_cast<std::size_t>(at - buffer_.get());
+    counted_ = static_cast<std::size_t>(at - text_);
 }
 
 void XmlScanner::compact()
@@ -155,6 +155,7 @@ std::pair<char*, std::size_t> XmlScanner::Room(std::size_t minimum)
         if (end_ > 0)
             std::memcpy(bigger.get(), buffer_.get(), end_);
         buffer_ = std::move(bigger);
+        text_ = buffer_.get();
         capacity_ = wanted;
     }
     return { buffer_.get() + end_, capacity_ - end_ };
@@ -164,7 +165,26 @@ void XmlScanner::Commit(std::size_t size)
 {
     end_ += size;
     if (size > 0)
-        lastByte_ = buffer_[end_ - 1];
+        lastByte_ = text_[end_ - 1];
+}
+
+void XmlScanner::Borrow(std::string_view text)
+{
+    text_ = text.data();
+    end_ = 0;
+}
+
+void XmlScanner::Reveal(std::size_t size)
+{
+    end_ = size;
+    if (size > 0)
+        lastByte_ = text_[size - 1];
+}
+
+std::size_t XmlScanner::Passed()
+{
+    countTo(text_ + begin_);
+    return begin_;
 }
 
 void XmlScanner::Append(std::string_view text)
@@ -184,7 +204,7 @@ TextPosition XmlScanner::TokenPosition()
 
 bool XmlScanner::TokenAtLineStart() const
 {
-    for (const char* p = token_; p > buffer_.get(); --p) {
+    for (const char* p = token_; p > text_; --p) {
         const char c = p[-1];
         if (c == '\n' || c == '\r')
             return true;
@@ -208,7 +228,7 @@ void XmlScanner::failAtEnd(std::string text)
 {
     if (error_)
         return;
-    countTo(buffer_.get() + end_);
+    countTo(text_ + end_);
     TextPosition at = lines_.Position();
     if (lastByte_ == '\n')
         --at.lf;
@@ -219,8 +239,8 @@ void XmlScanner::failAtEnd(std::string text)
 
 void XmlScanner::Scan(bool last)
 {
-    const char* p = buffer_.get() + begin_;
-    const char* const end = buffer_.get() + end_;
+    const char* p = text_ + begin_;
+    const char* const end = text_ + end_;
     if (!started_ && !error_) {
         const Match bom = p == end ? Match::Partial : matchOpening(p, end, byteOrderMark);
         if (bom == Match::Partial && !last)
@@ -269,7 +289,7 @@ void XmlScanner::Scan(bool last)
         countTo(end);
         p = end;
     }
-    begin_ = static_cast<std::size_t>(p - buffer_.get());
+    begin_ = static_cast<std::size_t>(p - text_);
     if (last) {
         if (!error_)
             finish();
@@ -573,7 +593,7 @@ const char* XmlScanner::instruction(const char* p, const char* end)
     std::string name(target, targetEnd);
     std::transform(name.begin(), name.end(), name.begin(),
         [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
-    const std::size_t offset = dropped_ + static_cast<std::size_t>(p - buffer_.get());
+    const std::size_t offset = dropped_ + static_cast<std::size_t>(p - text_);
     if (name == "xml" && (offset != bomLength_ || sawMarkup_)) {
         fail(p, "the XML declaration may stand only at the very start of the file.");
         return p;

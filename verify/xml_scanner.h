@@ -57,6 +57,13 @@ public:
     std::pair<char*, std::size_t> Room(std::size_t minimum);
     void Commit(std::size_t size);
     void Append(std::string_view text);
+    // Instead of Room and Commit: the whole text, which stays valid and
+    // unchanged while it is read, is read where it lies, Reveal telling how
+    // much of it (from its start) Scan may read so far.
+    void Borrow(std::string_view text);
+    void Reveal(std::size_t size);
+    // After Scan: the text before this offset is not needed again.
+    std::size_t Passed();
     // Reads as far as the text goes; with `last`, the text is complete and
     // its end is checked.
     void Scan(bool last);
@@ -95,6 +102,8 @@ private:
 
     XmlEvents& events_;
     std::unique_ptr<char[]> buffer_;
+    // The text read: the buffer's, or a borrowed one.
+    const char* text_ = nullptr;
     std::size_t capacity_ = 0;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
