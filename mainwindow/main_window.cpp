@@ -293,9 +293,16 @@ void Main::applyFonts(double scale)
             button->setFont(normal);
         return captionsFit(captioned);
     };
-    // The smallest size is taken whether it fits or not.
+    // The smallest size is taken whether it fits or not. Each size tried
+    // loads a font, so the two ends, where most windows land (a system font
+    // that fits at full size, or a window too small for any), are tried
+    // before the sizes between.
     std::size_t low = 0;
     std::size_t high = sizes.empty() ? 0 : sizes.size() - 1;
+    if (low < high && !fits(high))
+        low = high;
+    else if (low < high && fits(low))
+        high = low;
     while (low < high) {
         const std::size_t middle = (low + high) / 2;
         if (fits(middle))
@@ -306,6 +313,11 @@ void Main::applyFonts(double scale)
     if (!sizes.empty())
         normal.setPointSizeF(sizes[low]);
     for (QWidget* control : centralWidget()->findChildren<QWidget*>()) {
+        // The parts of a control (a list's header and scroll bars) take its
+        // font: each font set is passed down to every part below.
+        QWidget* holder = control->parentWidget();
+        if (holder != centralWidget() && !qobject_cast<QGroupBox*>(holder))
+            continue;
         const bool boldCaption = qobject_cast<QGroupBox*>(control) || control == ConvertButton ||
             control == ExitButton || control == CancelButton;
         control->setFont(boldCaption ? bold : normal);

@@ -12,12 +12,7 @@ namespace tandem::panes {
 FolderCompleter::FolderCompleter(QLineEdit* box)
     : QObject(box)
     , box_(box)
-    , completer_(new QCompleter(this))
-    , folders_(new QStringListModel(this))
 {
-    completer_->setModel(folders_);
-    completer_->setCaseSensitivity(Qt::CaseInsensitive);
-    box->setCompleter(completer_);
     connect(box, &QLineEdit::textEdited, this, &FolderCompleter::textEdited);
 }
 
@@ -39,6 +34,13 @@ void FolderCompleter::textEdited(const QString& text)
         return true;
     });
     paths.sort(Qt::CaseInsensitive);
+    if (!completer_) {
+        completer_ = new QCompleter(this);
+        folders_ = new QStringListModel(this);
+        completer_->setModel(folders_);
+        completer_->setCaseSensitivity(Qt::CaseInsensitive);
+        box_->setCompleter(completer_);
+    }
     folders_->setStringList(paths);
     // The new list is offered for the text as it stands.
     completer_->setCompletionPrefix(text);

@@ -10,20 +10,19 @@ namespace tandem::panes {
 
 // Completes a folder path typed into `box` with the folders of the folder
 // typed so far, read from the disk as the text changes (hidden ones left
-// out, as the tree leaves them out).
+// out, as the tree leaves them out). The completer is made at the first
+// folder typed: most starts never need one.
 class FolderCompleter : public QObject {
     Q_OBJECT
 public:
     explicit FolderCompleter(QLineEdit* box);
 
-    QCompleter* Completer() const { return completer_; }
-
 private:
     void textEdited(const QString& text);
 
     QLineEdit* box_;
-    QCompleter* completer_;
-    QStringListModel* folders_;
+    QCompleter* completer_ = nullptr;
+    QStringListModel* folders_ = nullptr;
     QString listedFolder_;
 };
 
