@@ -217,6 +217,19 @@ TEST_F(CheckFileTest, AFileCutShortFailsOnItsLastLine)
     }
 }
 
+// A file is read where it lies, a step at a time: a tag three steps long,
+// and a fault many lines after it, come out as from the text in pieces.
+TEST_F(CheckFileTest, ALargeFileChecksAsItsText)
+{
+    std::string tracks = "<audioTrack id=\"10001\" index=\"1\" note=\"" + std::string(3u << 20, 'a') + "\">\n";
+    for (int line = 0; line < 100'000; ++line)
+        tracks += "<name>x</name>\n";
+    const std::string text = session(tracks + "</audioTrack>\n<busTrack id=\"10001\" index=\"2\">\n</busTrack>\n");
+    const Findings expected{ { 100'008, "Track id 10001 is used a second time (first on line 6)." } };
+    ASSERT_EQ(CheckSessionText(text, 1 << 16).findings, expected);
+    EXPECT_EQ(CheckSessionFile(dir_.Write("Large.sesx", text)).findings, expected);
+}
+
 TEST_F(CheckFileTest, UnreadableFilesGiveTheErrorNotFindings)
 {
     const CheckResult missing = CheckSessionFile(dir_.Path("missing.sesx"));
