@@ -23,12 +23,9 @@ CheckResult failed(int errorNumber)
     return result;
 }
 
-} // namespace
-
-namespace {
-
-// A mapped file is read where it lies, a page-sized margin behind the
-// reading released as it goes; a file cut short meanwhile is a read error.
+// A mapped file is read where it lies, and released as it is read but for
+// a margin, which a tag's look back to its line start may read again; a file
+// cut short meanwhile is a read error.
 CheckResult checkMapped(platform::FileView& view)
 {
     SessionCensus census;

@@ -46,7 +46,8 @@ void SessionReferences::Master(TextPosition at) { masters_.push_back(at); }
 
 void SessionReferences::Refer(Refers kind, std::string_view target, TextPosition at, std::string_view owner)
 {
-    references_.push_back({ kind, std::string(target), at, std::string(owner) });
+    references_.push_back({ kind, target.size(), owner.size(), at });
+    texts_.append(target).append(owner);
 }
 
 std::vector<PlacedFinding> SessionReferences::Resolve(const LineCounter& lines) const
@@ -62,35 +63,39 @@ std::vector<PlacedFinding> SessionReferences::Resolve(const LineCounter& lines) 
             std::string(what) + " id " + use.id + " is used a second time (first on line " +
                 std::to_string(lines.LineOf(use.first)) + ")." });
     }
+    std::size_t next = 0;
     for (const Reference& use : references_) {
-        const std::string& target = use.target;
-        const std::string& owner = use.owner;
+        const std::string target = texts_.substr(next, use.targetSize);
+        // Named in a finding only.
+        const auto owner = [&] { return texts_.substr(next + use.targetSize, use.ownerSize); };
+        const bool ownerless = use.ownerSize == 0;
         switch (use.kind) {
         case Refers::Clip:
             if (!files_.count(target))
                 findings.push_back({ use.at,
-                    "Clip " + quoted(owner) + " uses media file " + target + ", which is not in the file list." });
+                    "Clip " + quoted(owner()) + " uses media file " + target + ", which is not in the file list." });
             break;
         case Refers::Output:
             if (!tracks_.count(target))
                 findings.push_back({ use.at,
-                    (owner.empty() ? std::string("A track") : "Track " + owner) + " sends its output to track " +
-                        target + ", which does not exist." });
+                    (ownerless ? std::string("A track") : "Track " + owner()) + " sends its output to track " + target +
+                        ", which does not exist." });
             break;
         case Refers::Send:
             if (!tracks_.count(target))
                 findings.push_back({ use.at,
-                    (owner.empty() ? std::string("A send") : "A send of track " + owner) + " goes to track " + target +
+                    (ownerless ? std::string("A send") : "A send of track " + owner()) + " goes to track " + target +
                         ", which does not exist." });
             break;
         case Refers::GroupMember:
             if (!tracks_.count(target))
                 findings.push_back({ use.at,
                     target.empty()
-                        ? "Clip group " + owner + " has a clip that names no track."
-                        : "Clip group " + owner + " has a clip on track " + target + ", which does not exist." });
+                        ? "Clip group " + owner() + " has a clip that names no track."
+                        : "Clip group " + owner() + " has a clip on track " + target + ", which does not exist." });
             break;
         }
+        next += use.targetSize + use.ownerSize;
     }
     return findings;
 }

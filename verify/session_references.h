@@ -37,11 +37,14 @@ private:
         TextPosition at;
         TextPosition first;
     };
+    // A reference's texts stand in `texts_`, one after the other: a
+    // session holds a reference in nearly every clip, and a string of its
+    // own for each would be an allocation each.
     struct Reference {
         Refers kind;
-        std::string target;
+        std::size_t targetSize;
+        std::size_t ownerSize;
         TextPosition at;
-        std::string owner;
     };
     using FirstUse = std::unordered_map<std::string, TextPosition>;
 
@@ -53,6 +56,7 @@ private:
     std::vector<TextPosition> masters_;
     std::vector<std::pair<Defines, Use>> duplicates_;
     std::vector<Reference> references_;
+    std::string texts_;
 };
 
 // Only track ids above the master's (10000) are references to check: lower
