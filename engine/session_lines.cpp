@@ -22,6 +22,14 @@ constexpr bool littleEndian = true;
 constexpr bool littleEndian = false;
 #endif
 
+// A line's first eight bytes as keyOf makes them, in one load.
+std::uint64_t loadKey(const char* bytes)
+{
+    std::uint64_t key = 0;
+    std::memcpy(&key, bytes, sizeof key);
+    return key;
+}
+
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The first `separator`, TAB or NUL at or after p, or end: the one pass over
@@ -82,14 +90,7 @@ std::string_view SessionLines::normalised(const char* begin, const char* end, bo
 void SessionLines::add(std::string_view line)
 {
     lines_.push_back(line);
-    Key key;
-    if (line.size() >= sizeof key && littleEndian) {
-        // The same number as keyOf's, in one load.
-        std::memcpy(&key, line.data(), sizeof key);
-    } else {
-        key = keyOf(line);
-    }
-    keys_.push_back(key);
+    keys_.push_back(line.size() >= sizeof(Key) && littleEndian ? loadKey(line.data()) : keyOf(line));
 }
 
 bool SessionLines::Split(std::string_view text)
