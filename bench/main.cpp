@@ -43,6 +43,7 @@ constexpr std::uint64_t SmallSessionBytes = 1'000'000;
 constexpr Layout EditedLayout{ "\r\n", true };
 
 constexpr const char* checkPeakArgument = "--check-peak";
+constexpr const char* mergeMemoryArgument = "--merge-memory";
 
 double megabytes(std::uint64_t bytes) { return static_cast<double>(bytes) / 1e6; }
 
@@ -115,8 +116,8 @@ MergeFigures measureMerge(const TempFolder& folder, const SessionPair& pair, con
         copySeconds.push_back(SecondsTaken([&] { copy(pair, copyPath); }));
     }
     std::filesystem::remove(copyPath);
-    const std::uint64_t privatePeak = PeakAnonymousBytesInChild(
-        [&] { return tandem::engine::AppendSession(pair.first, pair.second, pair.folder).succeeded; });
+    const std::uint64_t privatePeak =
+        NumberPrintedByThisProgram({ mergeMemoryArgument, pair.first, pair.second, pair.folder });
     figures.mergeSeconds = Median(mergeSeconds);
     const double copyTime = Median(copySeconds);
     const double inputMb = megabytes(pair.bytes);
@@ -227,6 +228,16 @@ int printCheckPeak(char** paths)
     return 0;
 }
 
+// `tandem_bench --merge-memory FIRST SECOND FOLDER`: merges in a fresh
+// process and prints the private memory the merge took at its peak.
+int printMergeMemory(char** paths)
+{
+    const std::uint64_t peak =
+        PeakAnonymousBytes([&] { return tandem::engine::AppendSession(paths[0], paths[1], paths[2]).succeeded; });
+    std::printf("%llu\n", static_cast<unsigned long long>(peak));
+    return 0;
+}
+
 int run(int argc, char** argv)
 {
     std::string error;
@@ -257,6 +268,8 @@ int main(int argc, char** argv)
 {
     if (argc == 5 && std::string_view(argv[1]) == checkPeakArgument)
         return printCheckPeak(argv + 2);
+    if (argc == 5 && std::string_view(argv[1]) == mergeMemoryArgument)
+        return printMergeMemory(argv + 2);
     benchmark::Initialize(&argc, argv);
     try {
         return run(argc, argv);

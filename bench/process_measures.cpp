@@ -68,38 +68,23 @@ std::uint64_t anonymousBytesNow()
 
 } // namespace
 
-std::uint64_t PeakAnonymousBytesInChild(const std::function<bool()>& work)
+std::uint64_t PeakAnonymousBytes(const std::function<bool()>& work)
 {
-    int channel[2];
-    if (pipe(channel) != 0)
-        throw std::runtime_error("cannot make a pipe to the measuring child");
-    const pid_t child = forkChild([&] {
-        close(channel[0]);
-        std::atomic<bool> done{ false };
-        // What the child holds from its parent is not the work's.
-        const std::uint64_t before = anonymousBytesNow();
-        std::atomic<std::uint64_t> peak{ before };
-        std::thread sampler([&] {
-            while (!done) {
-                peak = std::max<std::uint64_t>(peak, anonymousBytesNow());
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            }
-        });
-        const bool worked = work();
-        done = true;
-        sampler.join();
-        const std::uint64_t measured = peak - before;
-        const bool sent = write(channel[1], &measured, sizeof measured) == sizeof measured;
-        return worked && sent ? 0 : 1;
+    std::atomic<bool> done{ false };
+    const std::uint64_t before = anonymousBytesNow();
+    std::atomic<std::uint64_t> peak{ before };
+    std::thread sampler([&] {
+        while (!done) {
+            peak = std::max<std::uint64_t>(peak, anonymousBytesNow());
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
     });
-    close(channel[1]);
-    std::uint64_t measured = 0;
-    const bool received = read(channel[0], &measured, sizeof measured) == sizeof measured;
-    close(channel[0]);
-    int status = 0;
-    if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || !received)
-        throw std::runtime_error("the measured child process failed");
-    return measured;
+    const bool worked = work();
+    done = true;
+    sampler.join();
+    if (!worked)
+        throw std::runtime_error("the measured work failed");
+    return peak - before;
 }
 
 std::uint64_t PeakResidentBytes()

@@ -32,10 +32,12 @@ std::uint64_t PeakResidentBytes();
 // std::runtime_error when the program does not exit with 0.
 std::uint64_t NumberPrintedByThisProgram(const std::vector<std::string>& arguments);
 
-// The same for the private (anonymous) memory that `work` takes in the
-// child: the heap and the like, without the pages of files it maps, and
-// without what the child holds from its parent. The kernel keeps no peak of
-// it, so a second thread of the child samples it every millisecond.
-std::uint64_t PeakAnonymousBytesInChild(const std::function<bool()>& work);
+// The private (anonymous) memory that `work` takes in this process at its
+// peak: the heap and the like, without the pages of files it maps. The
+// kernel keeps no peak of it, so a second thread samples it every
+// millisecond. Run it in a fresh process (NumberPrintedByThisProgram): in a
+// process that has freed memory before, the work reuses pages that count
+// already. Throws std::runtime_error when `work` returns false.
+std::uint64_t PeakAnonymousBytes(const std::function<bool()>& work);
 
 } // namespace tandem::bench
