@@ -57,14 +57,18 @@ pid_t forkChild(const std::function<int()>& child)
     return pid;
 }
 
-std::uint64_t anonymousBytesNow()
+// A figure of this process that the kernel gives in kB, in bytes; 0 when
+// it gives none.
+std::uint64_t statusBytes(const std::string& field)
 {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
-        if (line.rfind("RssAnon:", 0) == 0)
-            return std::stoull(line.substr(8)) * 1024;
+        if (line.rfind(field, 0) == 0)
+            return std::stoull(line.substr(field.size())) * 1024;
     return 0;
 }
+
+std::uint64_t anonymousBytesNow() { return statusBytes("RssAnon:"); }
 
 } // namespace
 
@@ -89,10 +93,8 @@ std::uint64_t PeakAnonymousBytes(const std::function<bool()>& work)
 
 std::uint64_t PeakResidentBytes()
 {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stoull(line.substr(6)) * 1024;
+    if (const std::uint64_t peak = statusBytes("VmHWM:"))
+        return peak;
     throw std::runtime_error("/proc/self/status tells no peak resident set");
 }
 
