@@ -80,10 +80,23 @@ AppendOutcome AppendSession(const std::string& firstPath, const std::string& sec
             return failed(std::move(outcome), Phase::Read, error, firstPath);
         BackgroundSplit second(view2, secondPath, session2);
         bool text1 = false;
-        const bool whole1 = platform::RunReading([&] { text1 = session1.Split(view1.Text()); }, unreadable);
+        // Caught here, not below: session 1's lines, split in part, would
+        // not tell which of the two splits ran out.
+        bool outOfMemory1 = false;
+        const bool whole1 = platform::RunReading(
+            [&] {
+                try {
+                    text1 = session1.Split(view1.Text());
+                } catch (const std::bad_alloc&) {
+                    outOfMemory1 = true;
+                }
+            },
+            unreadable);
         second.Wait();
         if (!whole1)
             return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::InputPastEndOfFile, firstPath);
+        if (outOfMemory1)
+            return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::OutOfMemory, firstPath);
         // Session 2 goes into session 1's lines; without a line break there
         // is nothing to merge into, and the combined file would be empty.
         if (!text1)
@@ -99,8 +112,9 @@ AppendOutcome AppendSession(const std::string& firstPath, const std::string& sec
         if (!second.text)
             return failed(std::move(outcome), Phase::Read, unreadableText(view2, secondPath), secondPath);
     } catch (const std::bad_alloc&) {
-        return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::OutOfMemory,
-            session1.size() == 0 ? firstPath : secondPath);
+        // Outside the splits, as in starting session 2's thread, while
+        // session 1 was being read.
+        return failed(std::move(outcome), Phase::Read, platform::ErrorNumber::OutOfMemory, firstPath);
     }
 
     try {

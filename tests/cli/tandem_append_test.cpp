@@ -125,6 +125,24 @@ std::vector<FailureRow> failureRows()
             return "Error 61\nError\nDisk full\n" + t.path("out/First + Second.sesx") + "\n";
         } });
 #endif
+#if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
+    // Ten million lines need more memory than the limit leaves, in either
+    // session: each is split on a thread of its own. (AddressSanitizer needs
+    // far more address space than the limit leaves.)
+    for (const char* session : { "First", "Second" })
+        rows.push_back({ session[0] == 'F' ? "OutOfMemoryInFile1" : "OutOfMemoryInFile2",
+            [session](TandemAppendTest& t) -> std::optional<std::string> {
+                const std::string name = "in/" + std::string(session) + ".sesx";
+                t.write(name, ReadFile(t.path(name)) + std::string(10'000'000, '\n'));
+                t.runAs = "ulimit -v 200000; ";
+                return "--target " + t.quoted("out") + " " + t.pair();
+            },
+            1,
+            [session](const TandemAppendTest& t) {
+                return "Error 7\nAttempting to open SESX session file\nOut of memory\n" +
+                    t.path("in/" + std::string(session) + ".sesx") + "\n";
+            } });
+#endif
     return rows;
 }
 
