@@ -14,8 +14,11 @@ namespace tandem::verify {
 
 namespace {
 
-// Pieces of the combined session waiting for the check, at most.
+// Pieces of the combined session waiting for the check, at most, and the
+// size of each, however large a write: a line of hundreds of megabytes is
+// queued a piece at a time too.
 constexpr std::size_t queuedPieces = 8;
+constexpr std::size_t pieceSize = std::size_t{ 1 } << 20;
 
 } // namespace
 
@@ -62,9 +65,15 @@ void MergeCheck::checkWritten()
             std::vector<char> piece;
             {
                 std::unique_lock<std::mutex> lock(guard_);
-                changed_.wait(lock, [this] { return ended_ || !pending_.empty(); });
-                if (pending_.empty())
+                changed_.wait(lock, [this] { return ended_ || writtenGivenUp_ || !pending_.empty(); });
+                if (writtenGivenUp_)
                     break;
+                if (pending_.empty()) {
+                    lock.unlock();
+                    census.Read(0);
+                    written_ = census.Result();
+                    return;
+                }
                 piece = std::move(pending_.front());
                 pending_.pop_front();
             }
@@ -79,30 +88,56 @@ void MergeCheck::checkWritten()
             std::lock_guard<std::mutex> lock(guard_);
             spare_.push_back(std::move(piece));
         }
-        census.Read(0);
-        written_ = census.Result();
     } catch (const std::bad_alloc&) {
-        written_ = CheckResult{};
-        written_.errorNumber = platform::ErrorNumber::OutOfMemory;
-        written_.description = platform::ErrorDescription(written_.errorNumber);
+        giveUpWritten();
     }
+    // Given up here or by the merge's thread: out of memory either way.
+    written_ = CheckResult{};
+    written_.errorNumber = platform::ErrorNumber::OutOfMemory;
+    written_.description = platform::ErrorDescription(written_.errorNumber);
+}
+
+// The merge no longer waits for the check of what it writes, nor hands it
+// more; what is queued is let go.
+void MergeCheck::giveUpWritten()
+{
+    {
+        std::lock_guard<std::mutex> lock(guard_);
+        writtenGivenUp_ = true;
+        pending_.clear();
+        spare_.clear();
+    }
+    changed_.notify_all();
 }
 
 void MergeCheck::Written(const char* data, std::size_t size)
 {
-    if (!live_ || size == 0)
+    if (!live_)
         return;
-    std::unique_lock<std::mutex> lock(guard_);
-    changed_.wait(lock, [this] { return pending_.size() < queuedPieces; });
-    std::vector<char> piece;
-    if (!spare_.empty()) {
-        piece = std::move(spare_.back());
-        spare_.pop_back();
+    while (size > 0) {
+        const std::size_t part = std::min(size, pieceSize);
+        std::unique_lock<std::mutex> lock(guard_);
+        changed_.wait(lock, [this] { return writtenGivenUp_ || pending_.size() < queuedPieces; });
+        if (writtenGivenUp_)
+            return;
+        try {
+            std::vector<char> piece;
+            if (!spare_.empty()) {
+                piece = std::move(spare_.back());
+                spare_.pop_back();
+            }
+            piece.assign(data, data + part);
+            pending_.push_back(std::move(piece));
+        } catch (const std::bad_alloc&) {
+            lock.unlock();
+            giveUpWritten();
+            return;
+        }
+        lock.unlock();
+        changed_.notify_all();
+        data += part;
+        size -= part;
     }
-    piece.assign(data, data + size);
-    pending_.push_back(std::move(piece));
-    lock.unlock();
-    changed_.notify_all();
 }
 
 CombinedCheck MergeCheck::Finish(const std::string& combinedPath)

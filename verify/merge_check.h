@@ -25,7 +25,9 @@ public:
     MergeCheck& operator=(const MergeCheck&) = delete;
 
     // The combined session's next bytes, on the merge's thread; waits while
-    // the check is far behind, so that it never holds much of them.
+    // the check is far behind, so that it never holds much of them. Never
+    // fails the merge: where the check runs out of memory, the combined
+    // session is "could not be checked" and the merge goes on.
     void Written(const char* data, std::size_t size);
     // After the merge succeeded: waits for the threads and compares.
     CombinedCheck Finish(const std::string& combinedPath);
@@ -33,6 +35,7 @@ public:
 private:
     void checkInputs();
     void checkWritten();
+    void giveUpWritten();
     void stop();
 
     std::string firstPath_;
@@ -50,6 +53,8 @@ private:
     std::deque<std::vector<char>> pending_;
     std::vector<std::vector<char>> spare_;
     bool ended_ = false;
+    // The combined session is no longer checked: out of memory.
+    bool writtenGivenUp_ = false;
 };
 
 } // namespace tandem::verify

@@ -214,6 +214,27 @@ TEST_F(TandemAppendTest, DifferentSampleRatesAreRefusedUnlessForced)
     EXPECT_TRUE(fs::exists(path("in/At48 + At44.sesx")));
 }
 
+#if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
+// A tag of 100 MB takes the check of what is written more memory than the
+// limit leaves, while the merge needs little: the combined session is whole
+// and said to be unchecked, and the merge does not wait for the check that
+// gave up.
+TEST_F(TandemAppendTest, TheCheckRunningOutOfMemoryLeavesTheMergeWhole)
+{
+    write("in/Second.sesx",
+        "<?xml?>\n<tracks>\n<audioTrack id=\"10001\" index=\"1\" blob=\"" + std::string(100'000'000, 'x') +
+            "\">\n</audioTrack>\n<audioTrack id=\"10002\" index=\"2\">\n" + repeated("<clip/>\n", 1'300'000) +
+            "</audioTrack>\n</tracks>\n");
+    ASSERT_EQ(run("--no-verify " + pair()).exitCode, 0);
+    runAs = "ulimit -v 550000; timeout 120 ";
+    const ToolRun result = run("--target " + quoted("out") + " " + pair());
+    EXPECT_EQ(result.exitCode, 3) << result.err;
+    EXPECT_NE(result.err.find("The combined session could not be checked: Out of memory"), std::string::npos)
+        << result.err;
+    EXPECT_TRUE(ReadFile(path("out/First + Second.sesx")) == ReadFile(path("in/First + Second.sesx")));
+}
+#endif
+
 TEST_F(TandemAppendTest, UsageHelpAndVersion)
 {
     const ToolRun wrong = run("only-one.sesx");

@@ -49,15 +49,6 @@ TEST_F(TandemCheckTest, AnUnreadableFileExitsTwo)
     EXPECT_NE(result.out.find(":7: Track id 10001"), std::string::npos);
 }
 
-std::string repeated(const std::string& piece, std::size_t times)
-{
-    std::string text;
-    text.reserve(piece.size() * times);
-    for (std::size_t i = 0; i < times; ++i)
-        text += piece;
-    return text;
-}
-
 // Files wrong in the ways a hostile or broken file can be: a finding or a
 // read error, never a crash, a hang or a false alarm.
 struct HostileRow {

@@ -24,6 +24,15 @@ struct ToolRun {
     std::string err;
 };
 
+inline std::string repeated(const std::string& piece, std::size_t times)
+{
+    std::string text;
+    text.reserve(piece.size() * times);
+    for (std::size_t i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
 // What the tool printed, with the line ends a Windows console adds taken out.
 inline std::string textOf(const fs::path& path)
 {
